@@ -1,0 +1,91 @@
+#include "toolkit/core/text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace korvanta {
+namespace {
+
+TEST(Split, KeepsEmptyFieldsAndBlanks) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(Split("P1, 10,20", ","), (V{"P1", " 10", "20"}));
+  EXPECT_EQ(Split("a,,b,", ","), (V{"a", "", "b", ""}));
+  EXPECT_EQ(Split("", ","), (V{""}));
+  EXPECT_EQ(Split("abc", ","), (V{"abc"}));
+}
+
+struct NumberCase {
+  const char* text;
+  bool is_number;
+  double value;
+};
+
+class ParseNumberCases : public ::testing::TestWithParam<NumberCase> {};
+
+TEST_P(ParseNumberCases, AcceptsDecimalNumbersOnly) {
+  const auto& c = GetParam();
+  const auto parsed = ParseNumber(c.text);
+  ASSERT_EQ(parsed.has_value(), c.is_number) << c.text;
+  if (c.is_number) {
+    EXPECT_EQ(*parsed, c.value) << c.text;
+  }
+  EXPECT_EQ(StringToDouble(c.text), c.is_number ? c.value : 0.0) << c.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ParseNumberCases,
+    ::testing::Values(NumberCase{"512.35", true, 512.35}, NumberCase{"-3.0", true, -3.0},
+                      NumberCase{" 10", true, 10.0}, NumberCase{"\t10 ", true, 10.0},
+                      NumberCase{"+7", true, 7.0}, NumberCase{".5", true, 0.5},
+                      NumberCase{"5.", true, 5.0}, NumberCase{"1e3", true, 1000.0},
+                      NumberCase{"2.5E-2", true, 0.025}, NumberCase{"5000000.123", true, 5000000.123},
+                      NumberCase{"", false, 0}, NumberCase{"   ", false, 0},
+                      NumberCase{"abc", false, 0}, NumberCase{"1.2.3", false, 0},
+                      NumberCase{"inf", false, 0}, NumberCase{"nan", false, 0},
+                      NumberCase{"Infinity", false, 0}, NumberCase{"0x10", false, 0},
+                      NumberCase{"1,5", false, 0}, NumberCase{"1e", false, 0},
+                      NumberCase{"1e400", false, 0}, NumberCase{"--1", false, 0},
+                      NumberCase{"+-1", false, 0}, NumberCase{"1 2", false, 0},
+                      NumberCase{".", false, 0}, NumberCase{"-", false, 0}));
+
+TEST(StringToInteger, ReadsDecimalIntegersAndGivesZeroOtherwise) {
+  EXPECT_EQ(StringToInteger("25"), 25);
+  EXPECT_EQ(StringToInteger(" -3 "), -3);
+  EXPECT_EQ(StringToInteger("+4"), 4);
+  EXPECT_EQ(StringToInteger(""), 0);
+  EXPECT_EQ(StringToInteger("abc"), 0);
+  EXPECT_EQ(StringToInteger("12abc"), 0);
+  EXPECT_EQ(StringToInteger("2.5"), 0);
+  EXPECT_EQ(StringToInteger("9223372036854775807"), std::numeric_limits<std::int64_t>::max());
+  EXPECT_EQ(StringToInteger("99999999999999999999"), 0);
+}
+
+TEST(Int64ToString, DecimalDigitsWithMinus) {
+  EXPECT_EQ(Int64ToString(0), "0");
+  EXPECT_EQ(Int64ToString(-12), "-12");
+  EXPECT_EQ(Int64ToString(std::numeric_limits<std::int64_t>::min()), "-9223372036854775808");
+  EXPECT_EQ(Str(42), "42");
+}
+
+TEST(DoubleToString, ShortestTextThatReadsBack) {
+  EXPECT_EQ(DoubleToString(2.0), "2");
+  EXPECT_EQ(DoubleToString(0.1), "0.1");
+  EXPECT_EQ(DoubleToString(-0.0123291), "-0.0123291");
+  EXPECT_EQ(DoubleToString(1e-14), "1e-14");
+  EXPECT_EQ(DoubleToString(4.0 / 3.0), "1.3333333333333333");
+  for (const double v : {4.0 / 3.0, 1e300, 5.0e-324, 512345.6789, -0.000001}) {
+    EXPECT_EQ(ParseNumber(DoubleToString(v)), v);
+  }
+}
+
+TEST(DoubleToString, NonFiniteTexts) {
+  EXPECT_EQ(DoubleToString(std::numeric_limits<double>::infinity()), "Infinity");
+  EXPECT_EQ(DoubleToString(-std::numeric_limits<double>::infinity()), "-Infinity");
+  EXPECT_EQ(DoubleToString(std::nan("")), "NaN");
+  EXPECT_EQ(DoubleToString(-std::nan("")), "NaN");
+}
+
+}  // namespace
+}  // namespace korvanta
