@@ -43,7 +43,9 @@ std::string Format(double value, std::string_view pattern) {
     ++first_significant;
   }
   integer_part.erase(0, first_significant);
-  while (integer_part.size() < required_integer_digits) integer_part.insert(0, "0");
+  if (integer_part.size() < required_integer_digits) {
+    integer_part = std::string(required_integer_digits - integer_part.size(), '0') + integer_part;
+  }
 
   const bool all_zero = digits.find_first_not_of("0.") == std::string::npos;
   const bool negative = std::signbit(value) && !all_zero;

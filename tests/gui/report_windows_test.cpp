@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
+#include <string>
+
+#include "engine/windows/report_windows_on_screen.h"
+#include "engine/windows/wnd_param.h"
+#include "engine/windows/wnd_results.h"
+#include "tests/support/gui_fixture.h"
+#include "toolkit/qt/implicit_instance.h"
+
+namespace korvanta::testing {
+namespace {
+
+QRect PlaceOf(const RectControl& control) {
+  return {control.Left(), control.Top(), control.Width(), control.Height()};
+}
+
+class ReportWindowsTest : public GuiTest {
+ protected:
+  ReportWindowsOnScreen windows;
+};
+
+// What the engine does for one transformation.
+void Transform(ReportWindows& windows, const std::string& title, int lines) {
+  windows.ResultsWindow().SetTitle(title);
+  windows.ResultsWindow().SetVisible(true);
+  for (int i = 1; i <= lines; ++i) {
+    windows.ResultsWindow().AddText(title.substr(0, 1) + std::to_string(i) + ", 1.0, 2.0\n");
+  }
+}
+
+TEST_F(ReportWindowsTest, TheResultsWindowIsBuiltHiddenFromItsDesign) {
+  EXPECT_FALSE(IsOpen<wndResults>());
+  TextWindow& window = windows.ResultsWindow();
+  wndResults& results = ImplicitInstance<wndResults>();
+  EXPECT_EQ(&window, static_cast<TextWindow*>(&results));
+  EXPECT_FALSE(results.Visible());
+  EXPECT_EQ(results.Title(), "Transformatin Results");
+  EXPECT_EQ(QSize(results.Width(), results.Height()), QSize(360, 314));
+  EXPECT_EQ(results.txtTransformed().Text(), "");
+  EXPECT_EQ(PlaceOf(results.txtTransformed()), QRect(30, 10, 300, 237));
+  EXPECT_EQ(PlaceOf(results.btnResultsOK()), QRect(140, 272, 80, 22));
+  EXPECT_EQ(results.btnResultsOK().Caption(), "OK");
+  EXPECT_TRUE(results.btnResultsOK().Default());
+}
+
+TEST_F(ReportWindowsTest, LinesAccumulateWhileTheResultsWindowIsOpen) {
+  Transform(windows, "Conformal Transformation", 2);
+  Transform(windows, "Affine Transformation", 1);
+  wndResults& results = ImplicitInstance<wndResults>();
+  EXPECT_TRUE(results.Visible());
+  EXPECT_EQ(results.Title(), "Affine Transformation");
+  EXPECT_EQ(results.txtTransformed().Text(), "C1, 1.0, 2.0\nC2, 1.0, 2.0\nA1, 1.0, 2.0\n");
+}
+
+// "OK" and the close box both end the results window; the next
+// transformation gets a fresh, empty one.
+class ResultsEndTest : public ReportWindowsTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(ResultsEndTest, TheNextTransformationGetsAFreshWindow) {
+  Transform(windows, "Conformal Transformation", 3);
+  wndResults& results = ImplicitInstance<wndResults>();
+  QPointer<QWidget> frame = results.Widget();
+  if (GetParam()) {
+    results.Widget()->close();
+  } else {
+    results.btnResultsOK().Press();
+  }
+  EXPECT_FALSE(IsOpen<wndResults>());
+  EXPECT_FALSE(frame->isVisible());
+  DeliverDeferredDeletes();
+  EXPECT_TRUE(frame.isNull());
+
+  Transform(windows, "Projective Transformation", 1);
+  wndResults& fresh = ImplicitInstance<wndResults>();
+  EXPECT_EQ(fresh.txtTransformed().Text(), "P1, 1.0, 2.0\n");
+  EXPECT_EQ(QSize(fresh.Width(), fresh.Height()), QSize(360, 314));
+}
+
+INSTANTIATE_TEST_SUITE_P(OkAndCloseBox, ResultsEndTest, ::testing::Values(false, true));
+
+TEST_F(ReportWindowsTest, TheCoefficientsWindowIsShownAtOnceAndOkEmptiesAndHidesIt) {
+  TextWindow& window = windows.ParamWindow();
+  wndParam& param = ImplicitInstance<wndParam>();
+  EXPECT_TRUE(param.Visible());
+  EXPECT_EQ(param.Title(), "Coefficients");
+  EXPECT_EQ(QSize(param.Width(), param.Height()), QSize(308, 274));
+  window.SetText("");
+  window.AddText("6 degrees of freedom\n\n");
+  window.AddText(
+      "a1=  1   \xC2\xB1"
+      "0.1\n");
+  EXPECT_EQ(param.txtParam().Text(),
+            "6 degrees of freedom\n\na1=  1   \xC2\xB1"
+            "0.1\n");
+
+  QPointer<QWidget> frame = param.Widget();
+  param.btmParamOK().Press();
+  EXPECT_EQ(param.txtParam().Text(), "");
+  EXPECT_FALSE(param.Visible());
+  EXPECT_TRUE(IsOpen<wndParam>());
+  DeliverDeferredDeletes();
+  EXPECT_FALSE(frame.isNull());
+
+  // The next report shows the same window again.
+  windows.ParamWindow().SetVisible(true);
+  EXPECT_EQ(&ImplicitInstance<wndParam>(), &param);
+  EXPECT_TRUE(param.Widget()->isVisible());
+}
+
+TEST_F(ReportWindowsTest, TheCoefficientsCloseBoxGivesAFreshWindowNextTime) {
+  windows.ParamWindow().AddText("old report\n");
+  QPointer<QWidget> frame = ImplicitInstance<wndParam>().Widget();
+  frame->close();
+  EXPECT_FALSE(IsOpen<wndParam>());
+  DeliverDeferredDeletes();
+  EXPECT_TRUE(frame.isNull());
+
+  windows.ParamWindow();
+  wndParam& fresh = ImplicitInstance<wndParam>();
+  EXPECT_TRUE(fresh.Visible());
+  EXPECT_EQ(fresh.Title(), "Coefficients");
+  EXPECT_EQ(fresh.txtParam().Text(), "");
+}
+
+TEST_F(ReportWindowsTest, ResizingKeepsTheDesignedLocks) {
+  wndResults& results = ImplicitInstance<wndResults>();
+  wndParam& param = ImplicitInstance<wndParam>();
+  for (Window* window : {static_cast<Window*>(&results), static_cast<Window*>(&param)}) {
+    window->SetWidth(window->Width() + 40);
+    window->SetHeight(window->Height() + 60);
+  }
+  // The results window's area and button keep their place and size.
+  EXPECT_EQ(PlaceOf(results.txtTransformed()), QRect(30, 10, 300, 237));
+  EXPECT_EQ(PlaceOf(results.btnResultsOK()), QRect(140, 272, 80, 22));
+  // The coefficients window's button follows the bottom edge.
+  EXPECT_EQ(PlaceOf(param.txtParam()), QRect(20, 20, 268, 210));
+  EXPECT_EQ(PlaceOf(param.btmParamOK()), QRect(119, 302, 80, 22));
+
+  for (Window* window : {static_cast<Window*>(&results), static_cast<Window*>(&param)}) {
+    window->SetWidth(1);
+    window->SetHeight(1);
+    EXPECT_EQ(QSize(window->Width(), window->Height()), QSize(64, 64));
+  }
+}
+
+}  // namespace
+}  // namespace korvanta::testing

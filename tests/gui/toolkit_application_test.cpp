@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+#include <string>
+
+#include "tests/support/gui_fixture.h"
+#include "tests/support/temp_files.h"
+#include "toolkit/core/exceptions.h"
+#include "toolkit/qt/application.h"
+#include "toolkit/qt/presenters.h"
+
+namespace korvanta::testing {
+namespace {
+
+// Answers the next modal dialog once it is up, as a user would.
+template <class Dialog>
+void AnswerNextDialog(std::function<void(Dialog&)> answer, int tries = 200) {
+  QTimer::singleShot(10, [answer, tries] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* dialog = qobject_cast<Dialog*>(modal)) {
+      answer(*dialog);
+    } else if (tries > 0) {
+      AnswerNextDialog(answer, tries - 1);
+    } else {
+      ADD_FAILURE() << "the expected dialog never came";
+      if (modal != nullptr) modal->close();
+    }
+  });
+}
+
+TEST(ApplicationTest, HighDpiSupportIsDeclaredBeforeTheApplicationExists) {
+  EXPECT_THROW(Application::SetSupportsHiDPI(true), RuntimeException);
+}
+
+TEST(ApplicationTest, AQuitBeforeTheEventLoopMakesRunReturnAtOnce) {
+  Application::Instance()->Quit(3);
+  EXPECT_EQ(Application::Instance()->Run(), 3);
+}
+
+class PresenterTest : public GuiTest {};
+
+TEST_F(PresenterTest, TheMessageBoxShowsItsTextAsItIsWithOneOk) {
+  std::string shown;
+  int buttons = 0;
+  AnswerNextDialog<QMessageBox>([&](QMessageBox& box) {
+    shown = box.text().toStdString();
+    buttons = static_cast<int>(box.buttons().size());
+    EXPECT_EQ(box.textFormat(), Qt::PlainText);
+    box.button(QMessageBox::Ok)->click();
+  });
+  ShowMessageBox("Cannot open 13  <Permission denied>");
+  EXPECT_EQ(shown, "Cannot open 13  <Permission denied>");
+  EXPECT_EQ(buttons, 1);
+}
+
+TEST_F(PresenterTest, TheOpenDialogGivesTheChosenFileOrNothing) {
+  TempFolder folder;
+  const FolderItem file = folder.Write("control.csv", "1,2,3,4,5\n");
+  const DialogPresenter dialogs = QtDialogPresenter();
+
+  AnswerNextDialog<QFileDialog>([&](QFileDialog& dialog) {
+    dialog.selectFile(QString::fromStdString(file.Path().string()));
+    static_cast<QDialog&>(dialog).accept();  // as the Open button does
+  });
+  const FolderItemRef chosen = dialogs.open("");
+  ASSERT_TRUE(chosen.has_value());
+  EXPECT_EQ(chosen->Path(), file.Path());
+
+  AnswerNextDialog<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
+  EXPECT_FALSE(dialogs.open("").has_value());
+}
+
+TEST_F(PresenterTest, TheSaveDialogAsksBeforeReplacingAFile) {
+  TempFolder folder;
+  const FolderItem file = folder.Write("out.csv", "old\n");
+  const DialogPresenter dialogs = QtDialogPresenter();
+
+  for (const bool replace : {false, true}) {
+    bool asked = false;
+    AnswerNextDialog<QFileDialog>([&](QFileDialog& dialog) {
+      AnswerNextDialog<QMessageBox>([&](QMessageBox& box) {
+        asked = box.text().contains("out.csv");
+        box.button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+      });
+      static_cast<QDialog&>(dialog).accept();   // as the Save button does
+      if (dialog.isVisible()) dialog.reject();  // "No" leaves the choice open
+    });
+    // The suggested name is the existing file.
+    const FolderItemRef chosen = dialogs.save("", file.Path().string());
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(chosen.has_value(), replace);
+    if (chosen) {
+      EXPECT_EQ(chosen->Path(), file.Path());
+    }
+  }
+  EXPECT_EQ(ReadBytes(file.Path()), "old\n");  // choosing replaces nothing yet
+}
+
+}  // namespace
+}  // namespace korvanta::testing

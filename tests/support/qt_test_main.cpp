@@ -1,0 +1,19 @@
+// main() of the window tests: the application object (and with it the
+// QApplication, the look and the Qt presenters) exists before any test, as
+// it does in the program. Tests replace the presenters through the seams.
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QtGlobal>
+
+#include "toolkit/qt/application.h"
+
+int main(int argc, char** argv) {
+  // Headless unless told otherwise, also when CTest lists the tests.
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
+  ::testing::InitGoogleTest(&argc, argv);
+  korvanta::Application::SetSupportsHiDPI(true);
+  korvanta::Application application(argc, argv);
+  return RUN_ALL_TESTS();
+}

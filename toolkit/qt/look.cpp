@@ -1,0 +1,32 @@
+#include "toolkit/qt/look.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QStyle>
+#include <QStyleFactory>
+#include <algorithm>
+#include <cmath>
+
+namespace korvanta {
+
+void ApplyLook() {
+  if (QStyle* style = QStyleFactory::create(kStyleName)) {
+    QApplication::setStyle(style);
+    QApplication::setPalette(style->standardPalette());
+  }
+  QApplication::setFont(ToolkitFont(0.0));
+}
+
+QFont ToolkitFont(double design_size) {
+  QFont font(kFontFamily);
+  font.setStyleHint(QFont::SansSerif);
+  int pixels = kDefaultFontPixels;
+  if (design_size > 0.0) {
+    const double scaled = design_size * kDefaultFontPixels / kDesignDefaultPoints;
+    pixels = static_cast<int>(std::lround(std::clamp(scaled, 1.0, 400.0)));
+  }
+  font.setPixelSize(pixels);
+  return font;
+}
+
+}  // namespace korvanta

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+
+#include "toolkit/qt/design.h"
+#include "toolkit/qt/rect_control.h"
+
+class QPlainTextEdit;
+
+namespace korvanta {
+
+// A multi-line plain-text area. Line ends in its text are "\n".
+class TextArea : public RectControl {
+ public:
+  static constexpr const char* kClassName = "TextArea";
+  TextArea();
+  const char* ClassName() const override { return kClassName; }
+
+  std::string Text() const;
+  // Replaces the whole text.
+  void SetText(const std::string& text);
+  // Appends at the very end, after whatever the area holds (the user's edits
+  // included); the user's cursor and selection stay where they are.
+  void AddText(const std::string& text);
+  bool ReadOnly() const;
+  void SetReadOnly(bool on);
+  bool HasVerticalScrollbar() const { return vertical_scrollbar_; }
+  void SetHasVerticalScrollbar(bool on);
+  Color TextColor() const { return color_; }
+  void SetTextColor(Color color);
+
+ protected:
+  void ApplyOwnProperties(const DesignList& design) override;
+
+ private:
+  QPlainTextEdit* edit_;
+  bool vertical_scrollbar_ = true;
+  Color color_;
+};
+
+}  // namespace korvanta
