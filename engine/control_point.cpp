@@ -68,4 +68,12 @@ void ReportUnsolvable(std::string_view model, const std::string& cause) {
   MessageBox("Cannot estimate the " + std::string(model) + " solution: " + cause);
 }
 
+bool ReportCoincidentControlPoints(std::string_view model, std::int64_t K) {
+  const auto pair = FindCoincidentControlPoints(K);
+  if (!pair) return false;
+  ReportUnsolvable(model, DescribeControlPoint(pair->first) + " and " +
+                              DescribeControlPoint(pair->second) + " have the same x, y.");
+  return true;
+}
+
 }  // namespace korvanta

@@ -31,4 +31,8 @@ std::string DescribeControlPoint(std::int64_t u);
 // "Cannot estimate the <model> solution: <cause>" as a message box.
 void ReportUnsolvable(std::string_view model, const std::string& cause);
 
+// When two of control points 1 to K have the same x, y: the unsolvable
+// message naming the first such pair, and true.
+bool ReportCoincidentControlPoints(std::string_view model, std::int64_t K);
+
 }  // namespace korvanta

@@ -16,11 +16,7 @@ std::string PointsWord(std::int64_t count) {
 // The degenerate layouts that users meet, named with their points; the
 // rank test of the adjustment catches whatever else is left.
 bool HasSoundGeometry(std::string_view model, std::int64_t K, bool needs_area) {
-  if (const auto pair = FindCoincidentControlPoints(K)) {
-    ReportUnsolvable(model, DescribeControlPoint(pair->first) + " and " +
-                                DescribeControlPoint(pair->second) + " have the same x, y.");
-    return false;
-  }
+  if (ReportCoincidentControlPoints(model, K)) return false;
   if (needs_area) {
     std::vector<std::int64_t> rows;
     for (std::int64_t u = 1; u <= K; ++u) rows.push_back(u);

@@ -6,12 +6,13 @@
 
 #include "engine/transform_engine.h"
 #include "tests/support/message_recorder.h"
+#include "tests/support/recording_windows.h"
 #include "tests/support/temp_files.h"
 
 namespace korvanta::testing {
 
-// Fresh shared arrays for every test, a folder for its files and a recorder
-// for its messages.
+// Fresh shared arrays for every test, a folder for its files, a recorder
+// for its messages and recording report windows.
 class EngineTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -42,7 +43,8 @@ class EngineTest : public ::testing::Test {
 
   TempFolder folder;
   MessageRecorder messages;
-  TransformEngine engine;
+  RecordingWindows windows;
+  TransformEngine engine{&windows};
 };
 
 }  // namespace korvanta::testing

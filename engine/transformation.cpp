@@ -1,0 +1,76 @@
+#include <string>
+#include <vector>
+
+#include "engine/transform_engine.h"
+#include "engine/transform_models.h"
+#include "toolkit/core/atomic_file.h"
+#include "toolkit/core/exceptions.h"
+#include "toolkit/core/message.h"
+#include "toolkit/core/text.h"
+
+namespace korvanta {
+namespace {
+
+std::string PointsWord(std::int64_t count) {
+  return Int64ToString(count) + (count == 1 ? " point" : " points");
+}
+
+// Refuses, with one message and before anything is shown or written, a
+// transformation that has nowhere to go or would read rows that hold no
+// point of the current points file (the count field can be edited).
+bool AdmitsTransformation(const FolderItemRef& output, const FolderItemRef& points,
+                          std::int64_t n) {
+  if (!output) {
+    MessageBox("Choose an output file before transforming.");
+    return false;
+  }
+  if (n < 1) {
+    MessageBox("Cannot transform " + PointsWord(n) + ": the point count must be at least 1.");
+    return false;
+  }
+  if (n > TransformEngine::PointCount) {
+    const std::string file =
+        points ? "the points file \"" + points->Name() + "\"" : "the points file";
+    MessageBox("Cannot transform " + PointsWord(n) + ": " + file + " holds " +
+               PointsWord(TransformEngine::PointCount) + ".");
+    return false;
+  }
+  return true;
+}
+
+// The one transformation routine; the models differ only in title,
+// coefficient count and formulas. Every line is computed before the file is
+// touched, and the file is replaced whole, so a failure leaves the earlier
+// output in place and nothing in the window that the file does not hold.
+void Transform(const TransformModel& model, std::int64_t n, const FolderItemRef& output,
+               const FolderItemRef& points, ReportWindows& windows) {
+  if (!AdmitsTransformation(output, points, n)) return;
+  const std::vector<std::string> lines = TransformedLines(model, n);
+  windows.ResultsWindow().SetTitle(std::string(model.title));
+  windows.ResultsWindow().SetVisible(true);
+  try {
+    ReplaceFileLines(*output, lines);
+  } catch (const IOException& e) {
+    MessageBox("Cannot write the output file \"" + output->Path().string() + "\": " + e.Message() +
+               " (error " + Str(e.ErrorNumber()) +
+               "). Nothing was written; the file is as it was.");
+    return;
+  }
+  for (const auto& line : lines) windows.ResultsWindow().AddText(line + std::string(EndOfLine));
+}
+
+}  // namespace
+
+void TransformEngine::ConformalTrans(std::int64_t n) {
+  Transform(ConformalModel(), n, OutputFile, PointFile, Windows());
+}
+
+void TransformEngine::AffineTrans(std::int64_t n) {
+  Transform(AffineModel(), n, OutputFile, PointFile, Windows());
+}
+
+void TransformEngine::ProjectiveTrans(std::int64_t n) {
+  Transform(ProjectiveModel(), n, OutputFile, PointFile, Windows());
+}
+
+}  // namespace korvanta

@@ -1,0 +1,367 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <limits>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/transform_models.h"
+#include "tests/support/engine_fixture.h"
+#include "tests/support/file_failures.h"
+
+namespace korvanta {
+namespace {
+
+namespace fs = std::filesystem;
+using E = TransformEngine;
+using Method = void (TransformEngine::*)(std::int64_t);
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+using Eight = std::array<double, 8>;
+
+CoefficientValues Values(const Eight& values, const Eight& sds) {
+  CoefficientValues c;
+  c.value = values;
+  c.sd = sds;
+  return c;
+}
+
+void StoreCoeff(const Eight& values, const Eight& sds) {
+  for (std::size_t k = 0; k < 8; ++k) {
+    E::Coeff(static_cast<std::int64_t>(k) + 1, 1) = values[k];
+    E::Coeff(static_cast<std::int64_t>(k) + 1, 2) = sds[k];
+  }
+}
+
+// ---- The formulas, by hand-checked cases.
+
+struct ModelCase {
+  const char* name;
+  const TransformModel& (*model)();
+  double x;
+  double y;
+  Eight values;
+  Eight sds;
+  TransformedPoint expected;
+};
+
+void PrintTo(const ModelCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class ModelFormulas : public ::testing::TestWithParam<ModelCase> {};
+
+TEST_P(ModelFormulas, GiveTheCoordinatesAndTheirDeviations) {
+  const ModelCase& c = GetParam();
+  const TransformedPoint p = c.model().transform(c.x, c.y, Values(c.values, c.sds));
+  EXPECT_NEAR(p.E, c.expected.E, 1e-12);
+  EXPECT_NEAR(p.N, c.expected.N, 1e-12);
+  EXPECT_NEAR(p.SDe, c.expected.SDe, 1e-12);
+  EXPECT_NEAR(p.SDn, c.expected.SDn, 1e-12);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ModelFormulas,
+    ::testing::Values(
+        // E = a1 x - a2 y + a3, N = a2 x + a1 y + a4; SDe = sqrt(4 + 4 + 1),
+        // SDn = sqrt((2*2)^2 + (1*1)^2 + 8^2) = 9: sigma a1 goes with y in N.
+        ModelCase{"Conformal",
+                  &ConformalModel,
+                  1,
+                  2,
+                  {3, 0.5, 10, 20},
+                  {2, 1, 1, 8},
+                  {3 * 1 - 0.5 * 2 + 10, 0.5 * 1 + 3 * 2 + 20, 3, 9}},
+        // SDe = sqrt(2^2 + 4^2 + 4^2) = 6, SDn = sqrt(2^2 + 3^2 + 6^2) = 7.
+        ModelCase{
+            "Affine", &AffineModel, 2, 1, {1, 2, 3, 4, 5, 6}, {1, 4, 4, 1, 3, 6}, {7, 19, 6, 7}},
+        // D = 2, P = 4, Q = 2: SDe^2 = 1 + 1 + 1 + 0.25 + 0.25,
+        // SDn^2 = 4 + 0 + 4 + 0.0625 + 0.0625.
+        ModelCase{"Projective",
+                  &ProjectiveModel,
+                  2,
+                  1,
+                  {1, 1, 1, 0, 2, 0, 0.5, 0},
+                  {1, 2, 2, 2, 0, 4, 0.25, 0.5},
+                  {2, 1, std::sqrt(3.5), std::sqrt(8.125)}}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+TEST(ModelFormulas, ProjectiveWithoutPerspectiveIsTheAffineModel) {
+  const Eight values{1.0003, -0.021, 431250.125, 0.0207, 0.9991, -5401730.5, 0, 0};
+  const Eight sds{2e-6, 3e-6, 0.012, 4e-6, 5e-6, 0.015, 0, 0};
+  const std::vector<std::pair<double, double>> points{
+      {0.0, 0.0}, {1.5, -2.25}, {1234.5, 6789.25}, {-3e5, 4e5}};
+  for (const auto& [x, y] : points) {
+    const TransformedPoint p = ProjectiveModel().transform(x, y, Values(values, sds));
+    const TransformedPoint a = AffineModel().transform(x, y, Values(values, sds));
+    EXPECT_EQ(p.E, a.E) << x << ", " << y;
+    EXPECT_EQ(p.N, a.N);
+    EXPECT_EQ(p.SDe, a.SDe);
+    EXPECT_EQ(p.SDn, a.SDn);
+  }
+}
+
+TEST(TransformedLineText, NonFiniteValuesAreWrittenAsSuch) {
+  // x = -1 lies on the line 1 x + 0 y + 1 = 0, where P = 0 and Q = -2.
+  const TransformedPoint p = ProjectiveModel().transform(
+      -1, 1, Values({1, 0, 1, 2, 0, 0, 1, 0}, {0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1}));
+  EXPECT_EQ(TransformedLine("Q", p), "Q, NaN, -Infinity, NaN, Infinity");
+}
+
+// ---- Through the engine: the file, the results window and the messages.
+
+class Transformation : public testing::EngineTest {
+ protected:
+  void ChooseOutput(const std::string& earlier = "earlier content\n") {
+    engine.OutputFile = folder.Write("out.txt", earlier);
+  }
+  std::string Output() const { return testing::ReadBytes(folder.Path() / "out.txt"); }
+
+  // The calls one run makes on the results window.
+  static std::vector<std::string> RunCalls(const std::string& title,
+                                           const std::vector<std::string>& lines) {
+    std::vector<std::string> calls{"SetTitle(" + title + ")", "SetVisible(true)"};
+    for (const auto& line : lines) calls.push_back("AddText(" + line + "\n)");
+    return calls;
+  }
+  static std::string FileText(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& line : lines) text += line + "\n";
+    return text;
+  }
+};
+
+struct RunCase {
+  const char* name;
+  Method method;
+  std::string title;
+  std::string points;
+  std::int64_t n;
+  Eight values;
+  Eight sds;
+  std::vector<std::string> lines;
+};
+
+void PrintTo(const RunCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class TransformationRuns : public Transformation, public ::testing::WithParamInterface<RunCase> {};
+
+TEST_P(TransformationRuns, WriteTheLinesToTheFileAndTheWindow) {
+  const RunCase& c = GetParam();
+  LoadPoints(c.points);
+  StoreCoeff(c.values, c.sds);
+  ChooseOutput();
+  (engine.*c.method)(c.n);
+  EXPECT_TRUE(messages.texts.empty()) << Messages();
+  EXPECT_EQ(Output(), FileText(c.lines));
+  EXPECT_EQ(windows.results.calls, RunCalls(c.title, c.lines));
+  EXPECT_EQ(windows.results.lookups, static_cast<int>(windows.results.calls.size()));
+  EXPECT_TRUE(windows.param.calls.empty());
+}
+
+const Eight kShift{1, 0, 10, 20};
+const Eight kExact{};
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TransformationRuns,
+    ::testing::Values(RunCase{"ConformalOnePoint",
+                              &E::ConformalTrans,
+                              "Conformal Transformation",
+                              "P,100,200\n",
+                              1,
+                              kShift,
+                              kExact,
+                              {"P, 110.0000, 220.0000, 0.00000, 0.00000"}},
+                      RunCase{"BlanksInAPointsLine",
+                              &E::ConformalTrans,
+                              "Conformal Transformation",
+                              " Station 7 , 100,  200\n",
+                              1,
+                              kShift,
+                              kExact,
+                              {" Station 7 , 110.0000, 220.0000, 0.00000, 0.00000"}},
+                      RunCase{"NSmallerThanTheLinesRead",
+                              &E::AffineTrans,
+                              "Affine Transformation",
+                              "A,1,2\nB,3,4\nC,5,6\n",
+                              2,
+                              {1, 0, -1000, 0, 1, 0.5},
+                              {0, 0, 0.001, 0, 0, 0.25},
+                              {"A, -999.0000, 2.5000, 0.00100, 0.25000",
+                               "B, -997.0000, 4.5000, 0.00100, 0.25000"}},
+                      RunCase{"ProjectivePointOnTheLineDZero",
+                              &E::ProjectiveTrans,
+                              "Projective Transformation",
+                              "Q,-1,1\nR,1,1\n",
+                              2,
+                              {1, 0, 1, 2, 0, 0, 1, 0},
+                              {0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1},
+                              {"Q, NaN, -Infinity, NaN, Infinity",
+                               "R, 1.0000, 1.0000, 0.11180, 0.11180"}},
+                      RunCase{"NonFiniteDeviationsOfAZeroRedundancySolution",
+                              &E::ConformalTrans,
+                              "Conformal Transformation",
+                              "P,100,200\n",
+                              1,
+                              kShift,
+                              {kNaN, kNaN, kInf, kInf},
+                              {"P, 110.0000, 220.0000, NaN, NaN"}}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+TEST_F(Transformation, ASecondRunAppendsInTheOpenWindowWhileTheFileHoldsOnlyIt) {
+  LoadPoints("P,100,200\n");
+  ChooseOutput();
+  StoreCoeff(kShift, kExact);
+  engine.ConformalTrans(1);
+  StoreCoeff({2, 0, 0, 0, 2, 0}, kExact);
+  engine.AffineTrans(1);
+
+  const std::string first = "P, 110.0000, 220.0000, 0.00000, 0.00000";
+  const std::string second = "P, 200.0000, 400.0000, 0.00000, 0.00000";
+  EXPECT_EQ(Output(), FileText({second}));
+  auto calls = RunCalls("Conformal Transformation", {first});
+  const auto more = RunCalls("Affine Transformation", {second});
+  calls.insert(calls.end(), more.begin(), more.end());
+  EXPECT_EQ(windows.results.calls, calls);
+  EXPECT_EQ(windows.results.title, "Affine Transformation");
+  EXPECT_EQ(windows.results.text, first + "\n" + second + "\n");
+}
+
+TEST_F(Transformation, TheSamePointsTransformAgainToTheSameLines) {
+  LoadPoints("P,100,200\nQ,-5,7\n");
+  ChooseOutput();
+  StoreCoeff({1, 2, 3, 4, 5, 6, 0.001, 0.002}, {0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 1e-5, 2e-5});
+  engine.ProjectiveTrans(2);
+  const std::string once = Output();
+  engine.ProjectiveTrans(2);
+  EXPECT_EQ(Output(), once);
+  EXPECT_EQ(windows.results.text, once + once);
+}
+
+// ---- Refusals: one message, nothing shown, written or appended.
+
+struct RefusalCase {
+  const char* name;
+  bool output_chosen;
+  std::int64_t n;
+  std::string message;
+};
+
+void PrintTo(const RefusalCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class TransformationRefusals : public Transformation,
+                               public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(TransformationRefusals, LeaveTheFileAndTheWindowUntouched) {
+  const RefusalCase& c = GetParam();
+  LoadPoints("A,1,2\nB,3,4\nC,5,6\n");
+  StoreCoeff(kShift, kExact);
+  ChooseOutput("earlier content\n");
+  if (!c.output_chosen) engine.OutputFile.reset();
+  for (const Method method : {&E::ConformalTrans, &E::AffineTrans, &E::ProjectiveTrans}) {
+    messages.texts.clear();
+    (engine.*method)(c.n);
+    EXPECT_EQ(messages.texts, std::vector<std::string>{c.message});
+  }
+  EXPECT_EQ(Output(), "earlier content\n");
+  EXPECT_TRUE(windows.results.calls.empty());
+  EXPECT_EQ(windows.results.lookups, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TransformationRefusals,
+    ::testing::Values(
+        RefusalCase{"NoOutputFile", false, 3, "Choose an output file before transforming."},
+        RefusalCase{"NoPoints", true, 0,
+                    "Cannot transform 0 points: the point count must be at least 1."},
+        RefusalCase{"NegativeCount", true, -2,
+                    "Cannot transform -2 points: the point count must be at least 1."},
+        RefusalCase{"MoreThanRead", true, 4,
+                    "Cannot transform 4 points: the points file \"points.csv\" holds 3 points."},
+        RefusalCase{"BeyondCapacity", true, 51,
+                    "Cannot transform 51 points: the points file \"points.csv\" holds 3 "
+                    "points."}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+// ---- A file that cannot be written: the message names it and the reason,
+// its earlier content stays, and no line is appended.
+
+struct WriteFailureCase {
+  const char* name;
+  bool needs_permissions;  // meaningless for root
+  int error_number;
+  // Prepares the failure after the file was chosen; returns what is kept.
+  std::function<std::string(const testing::TempFolder&)> prepare;
+  std::function<void(const std::function<void()>&)> around = [](const auto& run) { run(); };
+};
+
+void PrintTo(const WriteFailureCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class TransformationWriteFailures : public Transformation,
+                                    public ::testing::WithParamInterface<WriteFailureCase> {};
+
+TEST_P(TransformationWriteFailures, ShowTheFileAndTheReasonAndAppendNothing) {
+  const WriteFailureCase& c = GetParam();
+  if (c.needs_permissions && testing::RunningAsRoot()) {
+    GTEST_SKIP() << "root is not stopped by permissions; the other cases fail for root too";
+  }
+  LoadPoints("P,100,200\nQ,300,400\n");
+  StoreCoeff(kShift, kExact);
+  ChooseOutput("earlier content\n");
+  const std::string kept = c.prepare(folder);
+  c.around([&] { engine.ConformalTrans(2); });
+
+  const std::string path = engine.OutputFile->Path().string();
+  ASSERT_EQ(messages.texts.size(), 1u) << Messages();
+  EXPECT_EQ(messages.texts[0], "Cannot write the output file \"" + path +
+                                   "\": " + std::strerror(c.error_number) + " (error " +
+                                   std::to_string(c.error_number) +
+                                   "). Nothing was written; the file is as it was.");
+  EXPECT_EQ(windows.results.calls, RunCalls("Conformal Transformation", {}));
+  std::error_code ec;
+  fs::permissions(folder.Path(), fs::perms::owner_all, fs::perm_options::add, ec);
+  if (!kept.empty()) {
+    EXPECT_EQ(Output(), kept);
+    EXPECT_EQ(testing::FolderEntries(folder.Path()),
+              (std::vector<std::string>{"out.txt", "points.csv"}));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TransformationWriteFailures,
+    ::testing::Values(WriteFailureCase{"WriteFailsHalfway", false, EFBIG,
+                                       [](const testing::TempFolder&) {
+                                         return std::string("earlier content\n");
+                                       },
+                                       [](const std::function<void()>& run) {
+                                         testing::FileSizeLimit limit(16);
+                                         run();
+                                       }},
+                      WriteFailureCase{"FolderRemovedAfterChoosing", false, ENOENT,
+                                       [](const testing::TempFolder& f) {
+                                         fs::remove_all(f.Path());
+                                         return std::string();
+                                       }},
+                      WriteFailureCase{"ReadOnlyFolder", true, EACCES,
+                                       [](const testing::TempFolder& f) {
+                                         fs::permissions(f.Path(), fs::perms(0555));
+                                         return std::string("earlier content\n");
+                                       }}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+}  // namespace
+}  // namespace korvanta
