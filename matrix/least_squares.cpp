@@ -4,18 +4,8 @@
 #include "matrix/matrix.h"
 
 namespace Matrix {
-namespace {
-
-// Relative size below which a diagonal element of R (of the column-scaled
-// design, so every column has length 1) counts as zero: the columns are then
-// dependent to working precision. Sound geometry at survey scale stays many
-// orders of magnitude above it; coincident or collinear points fall below.
-constexpr double kRankTolerance = 1e-10;
-
-}  // namespace
-
 LeastSquaresResult LeastSquares(const DoubleArray2& A, Int m, Int n, const DoubleArray2& L,
-                                DoubleArray2& X) {
+                                DoubleArray2& X, double rank_tolerance) {
   // Work arrays with the capacities of one adjustment: 20 observations and 10
   // unknowns. Going beyond them throws OutOfBoundsException here, before any
   // element of X is written.
@@ -74,7 +64,7 @@ LeastSquaresResult LeastSquares(const DoubleArray2& A, Int m, Int n, const Doubl
   double largest = 0.0;
   for (Int k = 1; k <= n; ++k) largest = std::fmax(largest, std::fabs(W(k, k)));
   for (Int k = 1; k <= n; ++k) {
-    if (!(std::fabs(W(k, k)) > kRankTolerance * largest)) return LeastSquaresResult::RankDeficient;
+    if (!(std::fabs(W(k, k)) > rank_tolerance * largest)) return LeastSquaresResult::RankDeficient;
   }
 
   // R⁻¹ by back substitution, column by column; it gives both the solution

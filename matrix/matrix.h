@@ -45,7 +45,14 @@ enum class LeastSquaresResult {
 // QR of A with its columns scaled to unit length, not by the normal
 // equations, whose squared condition number loses centimetres at survey
 // scale. At most 20 observations and 10 unknowns (OutOfBoundsException).
+//
+// A diagonal element of R (of the scaled design, every column of length 1)
+// at or below rank_tolerance times the largest counts as zero. The default
+// refuses designs dependent to working precision; sound geometry at survey
+// scale stays orders of magnitude above it. 0 refuses only exactly dependent
+// columns, for callers that judge a near-singular result themselves.
+inline constexpr double kDefaultRankTolerance = 1e-10;
 LeastSquaresResult LeastSquares(const DoubleArray2& A, Int m, Int n, const DoubleArray2& L,
-                                DoubleArray2& X);
+                                DoubleArray2& X, double rank_tolerance = kDefaultRankTolerance);
 
 }  // namespace Matrix
