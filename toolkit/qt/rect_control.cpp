@@ -174,6 +174,7 @@ void RectControl::ApplyFont() {
   font.setBold(bold_);
   font.setItalic(italic_);
   font.setUnderline(underline_);
+  font.setStretch(FontStretch());
   widget_->setFont(font);
 }
 

@@ -93,6 +93,9 @@ class RectControl {
   // The keys of the derived class, applied after the base's geometry and
   // font and before its states.
   virtual void ApplyOwnProperties(const DesignList& design);
+  // The letters' width in percent of the font's normal width (QFont's
+  // stretch); applied with the design, after construction.
+  virtual int FontStretch() const { return 100; }
   // Keeps a connection of the widget's signals, cut when the control goes.
   void Keep(QMetaObject::Connection connection);
 

@@ -1,5 +1,6 @@
 #include "toolkit/qt/text_area.h"
 
+#include <QFont>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -54,6 +55,10 @@ void TextArea::ApplyOwnProperties(const DesignList& design) {
   if (const auto v = design.Flag("ReadOnly")) SetReadOnly(*v);
   if (const auto v = design.ColorValue("TextColor")) SetTextColor(*v);
   if (const auto v = design.Text("Text")) SetText(*v);
+}
+
+int TextArea::FontStretch() const {
+  return QFont::Condensed;
 }
 
 }  // namespace korvanta

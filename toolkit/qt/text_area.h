@@ -31,6 +31,9 @@ class TextArea : public RectControl {
 
  protected:
   void ApplyOwnProperties(const DesignList& design) override;
+  // Condensed letters, so that one transformed point (ID, E, N, SDe, SDn at
+  // UTM size, some 48 characters) fits one line of the 300-pixel results area.
+  int FontStretch() const override;
 
  private:
   QPlainTextEdit* edit_;
