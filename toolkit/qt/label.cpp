@@ -1,7 +1,6 @@
 #include "toolkit/qt/label.h"
 
 #include <QLabel>
-#include <QPalette>
 
 #include "toolkit/qt/text_style.h"
 
@@ -27,9 +26,7 @@ void Label::SetTextAlignment(int code) {
 
 void Label::SetTextColor(Color color) {
   color_ = color;
-  QPalette palette = label_->palette();
-  palette.setColor(QPalette::WindowText, ToQColor(color));
-  label_->setPalette(palette);
+  SetTextColorOf(*label_, QPalette::WindowText, color);
 }
 
 void Label::SetMultiline(bool on) {

@@ -1,7 +1,6 @@
 #include "toolkit/qt/text_area.h"
 
 #include <QFont>
-#include <QPalette>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
@@ -45,9 +44,7 @@ void TextArea::SetHasVerticalScrollbar(bool on) {
 
 void TextArea::SetTextColor(Color color) {
   color_ = color;
-  QPalette palette = edit_->palette();
-  palette.setColor(QPalette::Text, ToQColor(color));
-  edit_->setPalette(palette);
+  SetTextColorOf(*edit_, QPalette::Text, color);
 }
 
 void TextArea::ApplyOwnProperties(const DesignList& design) {

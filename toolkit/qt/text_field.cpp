@@ -1,7 +1,6 @@
 #include "toolkit/qt/text_field.h"
 
 #include <QLineEdit>
-#include <QPalette>
 
 #include "toolkit/qt/guard.h"
 #include "toolkit/qt/text_style.h"
@@ -38,9 +37,7 @@ void TextField::SetTextAlignment(int code) {
 
 void TextField::SetTextColor(Color color) {
   color_ = color;
-  QPalette palette = edit_->palette();
-  palette.setColor(QPalette::Text, ToQColor(color));
-  edit_->setPalette(palette);
+  SetTextColorOf(*edit_, QPalette::Text, color);
 }
 
 bool TextField::ReadOnly() const {

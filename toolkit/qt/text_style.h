@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
+#include <QWidget>
 #include <Qt>
 
 #include "toolkit/qt/design.h"
@@ -23,6 +25,16 @@ inline Qt::Alignment HorizontalAlignment(int code) {
 // A toolkit colour 0x00RRGGBB as Qt's (opaque) colour.
 inline QColor ToQColor(Color color) {
   return QColor::fromRgb(color.value & 0xFFFFFFu);
+}
+
+// Gives a widget's text its design colour while it is usable; a disabled
+// widget (or one in a disabled group box) keeps the style's grey, so the user
+// sees at once what cannot be used.
+inline void SetTextColorOf(QWidget& widget, QPalette::ColorRole role, Color color) {
+  QPalette palette = widget.palette();
+  palette.setColor(QPalette::Active, role, ToQColor(color));
+  palette.setColor(QPalette::Inactive, role, ToQColor(color));
+  widget.setPalette(palette);
 }
 
 }  // namespace korvanta

@@ -1,0 +1,51 @@
+#include "shell/help_text.h"
+
+#include <array>
+#include <string_view>
+
+#include "shell/credits.h"
+#include "toolkit/core/text.h"
+
+namespace korvanta {
+namespace {
+
+struct HelpLine {
+  std::string_view text;
+  bool blank_after = false;
+};
+
+// The points file holds ID, x, y on each line, as its reader requires; the
+// readers refuse lines of the wrong form, so the caution speaks only of what
+// they cannot see.
+constexpr std::array<HelpLine, 16> kLines{{
+    {"Perform in this order:"},
+    {"1. Select Control Point file"},
+    {"2. Pick transformation type."},
+    {"3. Click Coefficients button to generate and view coefficients."},
+    {"4. Select Output file"},
+    {"5. Select Points file: those to be transformed."},
+    {"6. Click Transform button."},
+    {"   Points will be transformed, written to file & displayed on screen.", true},
+    {"Input files are comma delimited text files with these formats"},
+    {"   Control: ID, E, N, x, y"},
+    {"   Points: ID, x, y"},
+    {"Output file: ID, E, N, SDe, SDn", true},
+    {"Caution: Korvanta checks only the format of input files, not their accuracy."},
+    {"Be sure they are text files with correct format.", true},
+    {kFeedbackLine},
+    {kSignatureLine},
+}};
+
+}  // namespace
+
+std::string HelpText() {
+  const std::string_view eol = EndOfLine;
+  std::string text;
+  for (const HelpLine& line : kLines) {
+    text.append(line.text).append(eol);
+    if (line.blank_after) text.append(eol);
+  }
+  return text;
+}
+
+}  // namespace korvanta

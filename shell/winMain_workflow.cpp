@@ -1,0 +1,270 @@
+// The main window's control event handlers. They lead the user through the
+// work in a fixed order: control file, model, coefficients, output file,
+// points file, transformation. The order is kept by enabling and disabling
+// the controls; the counts live in their fields and the model in the radio
+// buttons.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "shell/winMain.h"
+#include "shell/wndHelp.h"
+#include "toolkit/core/message.h"
+#include "toolkit/core/text.h"
+#include "toolkit/qt/application.h"
+#include "toolkit/qt/implicit_instance.h"
+
+namespace korvanta {
+namespace {
+
+// One row per model, in the order the handlers test the radio buttons.
+struct Model {
+  RadioButton& (winMain::*radio)() const;
+  std::string_view key;   // names the model to the coefficient report
+  std::string_view name;  // names it to the user
+  std::int64_t minimum;   // control points it needs
+  std::int64_t coefficients;
+  TextField& (winMain::*redundancy_field)() const;
+  bool (TransformEngine::*estimate)(std::int64_t);
+  void (TransformEngine::*transform)(std::int64_t);
+  std::string_view too_few;  // the message when K is below the minimum
+};
+
+const std::array<Model, 3>& Models() {
+  static const std::array<Model, 3> models{{
+      {&winMain::radConformal, "Conform", "Conformal", 2, 4, &winMain::txtConformDF,
+       &TransformEngine::ConformalParam, &TransformEngine::ConformalTrans,
+       "Insuffucuent control for Conformal solution."},
+      {&winMain::radAffine, "Affine", "Affine", 3, 6, &winMain::txtAffineDF,
+       &TransformEngine::AffineParam, &TransformEngine::AffineTrans,
+       "Insuffucuent control for Affine solution."},
+      {&winMain::radProject, "Project", "Projective", 4, 8, &winMain::txtProjectDF,
+       &TransformEngine::ProjectiveParam, &TransformEngine::ProjectiveTrans,
+       "Insuffucuent control for Projective solution."},
+  }};
+  return models;
+}
+
+// Whether a control file of `count` lines leaves the model usable. A file
+// too short for every model (0 or 1 lines) leaves all three usable, so that
+// "Coefficients" can name the selected model's minimum.
+bool Usable(const Model& model, std::int64_t count) {
+  return count >= model.minimum || count < Models().front().minimum;
+}
+
+// The number in a count field. The fields are editable, so the user may type
+// anything: blank text counts as 0, as an emptied field always has, and text
+// that is not a whole number gives nothing, for the caller to report.
+std::optional<std::int64_t> CountIn(const std::string& text) {
+  if (text.find_first_not_of(" \t") == std::string::npos) return 0;
+  return ParseInteger(text);
+}
+
+std::string NotACount(std::string_view what, const std::string& text) {
+  return "The " + std::string(what) + " \"" + text +
+         "\" is not a whole number. Type the number to use, or choose the file again.";
+}
+
+// Reads a newly chosen input file into its array. The reference takes the
+// new file only when the file passes the reader's checks; otherwise the
+// earlier file, its array and its count stay as they were.
+std::optional<std::int64_t> ReadChosen(FolderItemRef& reference, FolderItem chosen,
+                                       const std::function<std::optional<std::int64_t>()>& read) {
+  FolderItemRef earlier = std::move(reference);
+  reference = std::move(chosen);
+  const std::optional<std::int64_t> count = read();
+  if (!count) reference = std::move(earlier);
+  return count;
+}
+
+void ChooseModel(winMain& window, TextField& first_hidden, TextField& second_hidden) {
+  window.btnParam().SetEnabled(true);
+  first_hidden.SetVisible(false);
+  second_hidden.SetVisible(false);
+}
+
+void Empty(TextField& field) {
+  field.SetText("");
+}
+
+}  // namespace
+
+void winMain::btnInControlFile_Action(PushButton& /*button*/) {
+  FolderItemRef file = GetInputFile();
+  if (!file) return;
+  // The file is read before it replaces the earlier one, so a file that
+  // fails its checks leaves the earlier choice, its name and its count.
+  const std::optional<std::int64_t> count =
+      ReadChosen(ControlFile, std::move(*file), [this] { return ReadControl(); });
+  if (!count) return;
+  txtControlFile().SetVisible(true);
+  txtControlFile().SetText(ControlFile->Name());
+  // Projective first, then affine; a longer file makes them usable again.
+  for (auto model = Models().rbegin(); model != Models().rend(); ++model) {
+    (this->*model->radio)().SetEnabled(Usable(*model, *count));
+  }
+  txtNumControl().SetVisible(true);
+  txtNumControl().SetText(Int64ToString(*count));
+  btnParam().SetEnabled(true);
+  grpTrans().SetEnabled(true);
+}
+
+void winMain::btnOutFile_Action(PushButton& /*button*/) {
+  FolderItemRef file = GetOutputFile();
+  if (!file) return;
+  OutputFile = std::move(file);
+  txtOutFile().SetVisible(true);
+  txtOutFile().SetText(OutputFile->Name());
+  if (!txtControlFile().Text().empty() && !txtPointFile().Text().empty()) {
+    btnTransform().SetEnabled(true);
+    grpTrans().SetEnabled(true);
+  }
+}
+
+void winMain::txtControlFile_TextChange(TextField& /*field*/) {
+  grpTrans().SetEnabled(true);
+}
+
+void winMain::txtOutFile_TextChange(TextField& /*field*/) {
+  btnPointFile().SetEnabled(true);
+  txtPointFile().SetVisible(true);
+}
+
+void winMain::btnPointFile_Action(PushButton& /*button*/) {
+  FolderItemRef file = GetInputFile();
+  if (!file) return;
+  const std::optional<std::int64_t> count =
+      ReadChosen(PointFile, std::move(*file), [this] { return ReadPoints(); });
+  if (!count) return;
+  txtPointFile().SetText(PointFile->Name());
+  txtNumPoints().SetVisible(true);
+  txtNumPoints().SetText(Int64ToString(*count));
+}
+
+void winMain::txtPointFile_TextChange(TextField& /*field*/) {
+  btnTransform().SetEnabled(true);
+}
+
+void winMain::radConformal_Action(RadioButton& /*button*/) {
+  ChooseModel(*this, txtAffineDF(), txtProjectDF());
+}
+
+void winMain::radAffine_Action(RadioButton& /*button*/) {
+  ChooseModel(*this, txtConformDF(), txtProjectDF());
+}
+
+void winMain::radProject_Action(RadioButton& /*button*/) {
+  ChooseModel(*this, txtAffineDF(), txtConformDF());
+}
+
+void winMain::btnParam_Action(PushButton& button) {
+  const std::string count_text = txtNumControl().Text();
+  const std::optional<std::int64_t> K = CountIn(count_text);
+  for (TextField* field : {&txtConformDF(), &txtAffineDF(), &txtProjectDF()}) {
+    field->SetVisible(false);
+    Empty(*field);
+  }
+  for (std::int64_t i = 1; i <= 10; ++i) {
+    CoeffID(i) = "";
+    Coeff(i, 1) = 0.0;
+    Coeff(i, 2) = 0.0;
+  }
+  // The coefficients of any earlier estimation are gone now.
+  estimated_model_.clear();
+
+  std::string_view key;
+  std::int64_t redundancy = 0;
+  std::int64_t coefficients = 0;
+  for (const Model& model : Models()) {
+    if (!(this->*model.radio)().Value()) continue;
+    key = "";
+    if (!K) {
+      MessageBox(NotACount("control point count", count_text));
+      continue;
+    }
+    if (*K < model.minimum) {
+      MessageBox(model.too_few);
+      continue;
+    }
+    // A count beyond the file or beyond one estimation is refused before a
+    // redundancy is shown for it.
+    if (!AdmitsControlCount(model.name, *K)) continue;
+    coefficients = model.coefficients;
+    redundancy = 2 * *K - coefficients;
+    TextField& field = (this->*model.redundancy_field)();
+    field.SetVisible(true);
+    field.SetText(Int64ToString(redundancy));
+    if ((this->*model.estimate)(*K)) {
+      key = model.key;
+    } else {
+      // The estimation has said why; no redundancy stays for a solution
+      // that does not exist.
+      field.SetVisible(false);
+      Empty(field);
+    }
+  }
+  if (key.empty()) return;
+  ShowParam(key, redundancy, coefficients);
+  estimated_model_ = key;
+  btnOutFile().SetEnabled(true);
+  button.SetEnabled(false);
+}
+
+void winMain::btnQuit_Action(PushButton& /*button*/) {
+  if (Application* application = Application::Instance()) application->Quit(0);
+}
+
+// Empties the fields and returns to the first step. The file references,
+// the arrays and the report windows stay; setting a name field raises its
+// TextChange, whose effects the later steps undo where they must.
+void winMain::btnReset_Action(PushButton& /*button*/) {
+  Empty(txtControlFile());
+  Empty(txtNumControl());
+  txtNumControl().SetVisible(false);
+  Empty(txtOutFile());
+  Empty(txtPointFile());
+  txtPointFile().SetVisible(false);
+  btnPointFile().SetEnabled(false);
+  Empty(txtNumPoints());
+  txtNumPoints().SetVisible(false);
+  radConformal().SetValue(true);
+  radAffine().SetValue(false);
+  radProject().SetValue(false);
+  for (TextField* field : {&txtConformDF(), &txtAffineDF(), &txtProjectDF()}) {
+    Empty(*field);
+    field->SetVisible(false);
+  }
+  grpTrans().SetEnabled(false);
+}
+
+void winMain::btnHelp_Action(PushButton& /*button*/) {
+  ImplicitInstance<wndHelp>().SetVisible(true);
+}
+
+void winMain::btnTransform_Action(PushButton& /*button*/) {
+  const std::string count_text = txtNumPoints().Text();
+  const std::optional<std::int64_t> n = CountIn(count_text);
+  if (n == 0) {
+    MessageBox("No points in data file.");
+    return;
+  }
+  if (!n) {
+    MessageBox(NotACount("point count", count_text));
+    return;
+  }
+  for (const Model& model : Models()) {
+    if (!(this->*model.radio)().Value()) continue;
+    if (estimated_model_ != model.key) {
+      MessageBox("Press Coefficients for the " + std::string(model.name) +
+                 " model before transforming.");
+      continue;
+    }
+    (this->*model.transform)(*n);
+  }
+}
+
+}  // namespace korvanta
