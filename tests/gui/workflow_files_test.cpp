@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "tests/support/workflow_fixture.h"
+#include "toolkit/core/text.h"
+#include "toolkit/qt/application.h"
+
+namespace korvanta::testing {
+namespace {
+
+const std::string kNoSuchFile = std::strerror(ENOENT);
+
+class FileChoiceTest : public WorkflowTest {};
+
+TEST_F(FileChoiceTest, AReadableInputFileIsGivenBackUnreadAndUnchanged) {
+  const FolderItem file = Write("control.csv", "P1,1,2,3,4\r\nnot checked here");
+  dialogs.AnswerOpen(file);
+  const FolderItemRef chosen = Main().GetInputFile();
+  ASSERT_TRUE(chosen.has_value());
+  EXPECT_EQ(chosen->Path(), file.Path());
+  EXPECT_EQ(ReadBytes(file.Path()), "P1,1,2,3,4\r\nnot checked here");
+  EXPECT_EQ(dialogs.calls, (std::vector<ScriptedDialogs::Call>{{"open", "", ""}}));
+  EXPECT_TRUE(messages.texts.empty()) << Messages();
+}
+
+TEST_F(FileChoiceTest, AChosenOutputFileIsCreatedOrEmptiedAtOnce) {
+  for (const bool exists : {false, true}) {
+    const FolderItem file = exists ? Write("out.csv", "earlier lines\n") : folder.Item("new.csv");
+    dialogs.AnswerSave(file);
+    const FolderItemRef chosen = Main().GetOutputFile();
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(chosen->Path(), file.Path());
+    EXPECT_TRUE(std::filesystem::exists(file.Path()));
+    EXPECT_EQ(ReadBytes(file.Path()), "");
+  }
+  EXPECT_EQ(dialogs.calls,
+            (std::vector<ScriptedDialogs::Call>{{"save", "", ""}, {"save", "", ""}}));
+  EXPECT_TRUE(messages.texts.empty()) << Messages();
+}
+
+TEST_F(FileChoiceTest, ACancelledDialogGivesNothingAndNoMessage) {
+  dialogs.AnswerOpen(std::nullopt);
+  EXPECT_FALSE(Main().GetInputFile().has_value());
+  dialogs.AnswerSave(std::nullopt);
+  EXPECT_FALSE(Main().GetOutputFile().has_value());
+  EXPECT_TRUE(messages.texts.empty()) << Messages();
+}
+
+TEST_F(FileChoiceTest, TheMessagesCarryTheErrorNumberAndText) {
+  dialogs.AnswerOpen(folder.Item("gone.csv"));
+  EXPECT_FALSE(Main().GetInputFile().has_value());
+  dialogs.AnswerSave(folder.Item("no-folder/out.csv"));
+  EXPECT_FALSE(Main().GetOutputFile().has_value());
+  EXPECT_EQ(messages.texts, (std::vector<std::string>{
+                                "Cannot open " + Str(ENOENT) + "  " + kNoSuchFile,
+                                "Could not create file: " + Str(ENOENT) + " " + kNoSuchFile}));
+}
+
+// Which step's dialog yields the file, and how the test answers it.
+struct FileStep {
+  bool save;
+  PushButton& (winMain::*button)() const;
+};
+
+const FileStep kControlStep{false, &winMain::btnInControlFile};
+const FileStep kOutputStep{true, &winMain::btnOutFile};
+const FileStep kPointsStep{false, &winMain::btnPointFile};
+
+struct KeptCase {
+  const char* name;
+  FileStep step;
+  std::string file;     // written to the folder under "new-" + name; "" for none
+  bool cancel;          // the dialog is cancelled instead
+  bool missing_folder;  // the file lies in a folder that does not exist
+  std::string message;  // the one message expected, "" for none
+};
+
+void PrintTo(const KeptCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class KeptStateTest : public WorkflowTest, public ::testing::WithParamInterface<KeptCase> {};
+
+// After a complete pass, a choice that yields no usable file changes
+// nothing at all: references, names, counts, arrays, every control.
+TEST_P(KeptStateTest, AChoiceThatYieldsNoUsableFileKeepsEverything) {
+  const KeptCase& c = GetParam();
+  CompleteExactPass(&winMain::radConformal);
+  ASSERT_TRUE(messages.texts.empty()) << Messages();
+  const std::vector<std::string> before = Snapshot();
+
+  FolderItemRef answer;
+  if (!c.cancel) {
+    const std::string name = std::string("new-") + c.name + ".csv";
+    answer = c.missing_folder ? folder.Item("missing/" + name)
+             : c.file.empty() ? folder.Item(name)
+                              : Write(name, c.file);
+  }
+  if (c.step.save) {
+    dialogs.AnswerSave(answer);
+  } else {
+    dialogs.AnswerOpen(answer);
+  }
+  (Main().*c.step.button)().Press();
+
+  EXPECT_EQ(messages.texts.size(), c.message.empty() ? 0u : 1u) << Messages();
+  if (!c.message.empty() && !messages.texts.empty()) {
+    EXPECT_EQ(messages.texts[0].rfind(c.message, 0), 0u) << messages.texts[0];
+  }
+  EXPECT_EQ(Snapshot(), before);
+
+  // The earlier files still serve.
+  PressTransform();
+  EXPECT_EQ(ReadBytes(folder.Path() / "out.csv"), kExactOutput);
+}
+
+const std::string kCannotOpen = "Cannot open " + Str(ENOENT) + "  " + kNoSuchFile;
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, KeptStateTest,
+    ::testing::Values(
+        KeptCase{"ControlCancelled", kControlStep, "", true, false, ""},
+        KeptCase{"OutputCancelled", kOutputStep, "", true, false, ""},
+        KeptCase{"PointsCancelled", kPointsStep, "", true, false, ""},
+        KeptCase{"ControlUnopenable", kControlStep, "", false, false, kCannotOpen},
+        KeptCase{"PointsUnopenable", kPointsStep, "", false, false, kCannotOpen},
+        KeptCase{"OutputUncreatable", kOutputStep, "", false, true,
+                 "Could not create file: " + Str(ENOENT) + " " + kNoSuchFile},
+        KeptCase{"ControlShortLine", kControlStep, "D1,1,2,3,4\nD2,1,2,3\n", false, false,
+                 "Control file"},
+        KeptCase{"ControlNotANumber", kControlStep, "D1,1,2,x,4\n", false, false, "Control file"},
+        KeptCase{"PointsShortLine", kPointsStep, "R1,1,2\nR2,3\n", false, false, "Points file"}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+class InputFailureTest : public WorkflowTest {};
+
+// An input file that cannot be opened is reported and the work goes on:
+// the application is not asked to quit and the next choice works.
+TEST_F(InputFailureTest, AnUnopenableInputFileLeavesTheApplicationRunning) {
+  Application::Instance()->Quit(7);  // any Quit(0) in between would replace it
+  ChooseControl(folder.Item("gone.csv"));
+  EXPECT_EQ(messages.texts, std::vector<std::string>{kCannotOpen});
+  EXPECT_EQ(Application::Instance()->Run(), 7);
+  EXPECT_FALSE(Main().txtControlFile().Visible());
+  EXPECT_FALSE(Main().grpTrans().Enabled());
+
+  ChooseControl(Write("control.csv", kExactControl));
+  EXPECT_EQ(Main().txtNumControl().Text(), "5");
+  EXPECT_TRUE(Main().grpTrans().Enabled());
+}
+
+// Before any control file, a failing one leaves the window as it opened.
+TEST_F(InputFailureTest, AFailingFirstControlFileLeavesTheStartState) {
+  const std::vector<std::string> before = Snapshot();
+  ChooseControl(Write("control.csv", "P1,1,2,3,4\n\nP2,1,2,3,4\n"));
+  ASSERT_EQ(messages.texts.size(), 1u) << Messages();
+  EXPECT_NE(messages.texts[0].find("control.csv"), std::string::npos) << messages.texts[0];
+  EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(InputFailureTest, ACancelledOutputKeepsTheEarlierFileForTransform) {
+  CompleteExactPass(&winMain::radConformal);
+  ChooseOutput(std::nullopt);
+  EXPECT_EQ(Main().txtOutFile().Text(), "out.csv");
+  std::filesystem::remove(folder.Path() / "out.csv");
+  PressTransform();
+  EXPECT_EQ(ReadBytes(folder.Path() / "out.csv"), kExactOutput);
+}
+
+}  // namespace
+}  // namespace korvanta::testing
