@@ -1,134 +1,51 @@
 #include "shell/wndHelp.h"
 
-#include <cstdint>
-
 #include "shell/help_text.h"
-#include "toolkit/qt/design.h"
+#include "toolkit/qt/design_builders.h"
 
 namespace korvanta {
 namespace {
 
-constexpr Color kWhite{0x00FFFFFF};
-constexpr Color kBlack{0x00000000};
-constexpr std::int64_t kNoControlSet = -2147483648LL;
+constexpr WindowDesignValues kWindow{.width = 436,
+                                     .height = 384,
+                                     .minimum_width = 64,
+                                     .minimum_height = 64,
+                                     .type = 2,
+                                     .title = "Help",
+                                     .visible = false};
 
-const DesignList& WindowDesign() {
-  static const DesignList design{
-      {"Width", 436},
-      {"Height", 384},
-      {"MinimumWidth", 64},
-      {"MinimumHeight", 64},
-      {"MaximumWidth", 32000},
-      {"MaximumHeight", 32000},
-      {"Type", 2},
-      {"Title", "Help"},
-      {"HasCloseButton", true},
-      {"HasMaximizeButton", true},
-      {"HasMinimizeButton", true},
-      {"HasFullScreenButton", false},
-      {"Resizeable", true},
-      {"Composite", false},
-      {"MacProcID", 0},
-      {"FullScreen", false},
-      {"DefaultLocation", 0},
-      {"Visible", false},
-      {"HasBackgroundColor", false},
-      {"BackgroundColor", kWhite},
-      {"MenuBarVisible", true},
-  };
-  return design;
-}
-
-// The two control lists are stored last key first; the order of the keys has
-// no effect. The text area follows all four edges of the window.
-const DesignList& HelpAreaDesign() {
-  static const DesignList design{
-      {"UnicodeMode", 1},
-      {"ValidationMask", ""},
-      {"Format", ""},
-      {"DataField", ""},
-      {"DataSource", ""},
-      {"AllowFocusRing", true},
-      {"HideSelection", true},
-      {"LineHeight", 0.0},
-      {"LineSpacing", 1.0},
-      {"HasBorder", true},
-      {"BackgroundColor", kWhite},
-      {"TextColor", kBlack},
-      {"HasHorizontalScrollbar", false},
-      {"HasVerticalScrollbar", true},
-      {"TextAlignment", 0},
-      {"MaximumCharactersAllowed", 0},
-      {"AllowSpellChecking", true},
-      {"AllowTabs", false},
-      {"AllowStyledText", true},
-      {"ReadOnly", false},
-      {"Multiline", true},
-      {"Text", ""},
-      {"Underline", false},
-      {"Italic", false},
-      {"Bold", false},
-      {"FontUnit", 0},
-      {"FontSize", 0.0},
-      {"FontName", "System"},
-      {"Visible", true},
-      {"Transparent", false},
-      {"Tooltip", ""},
-      {"Enabled", true},
-      {"AllowAutoDeactivate", true},
-      {"TabStop", true},
-      {"TabPanelIndex", 0},
-      {"TabIndex", 0},
-      {"LockBottom", true},
-      {"LockRight", true},
-      {"LockTop", true},
-      {"LockLeft", true},
-      {"Height", 322},
-      {"Width", 396},
-      {"Top", 20},
-      {"Left", 20},
-      {"Index", kNoControlSet},
-      {"Name", "txtHelp"},
-  };
-  return design;
-}
+// The area follows all four edges of the window; its list has no
+// InitialParent key.
+constexpr ControlDesignValues kHelpArea{.name = "txtHelp",
+                                        .parent = std::nullopt,
+                                        .place = {20, 20, 396, 322},
+                                        .locks = kLockAllEdges,
+                                        .tab_index = 0};
 
 // "OK" keeps its distance to the window's right and bottom edges; it is not
 // the default button.
-const DesignList& OkDesign() {
-  static const DesignList design{
-      {"InitialParent", ""},  {"Underline", false},
-      {"Italic", false},      {"Bold", false},
-      {"FontUnit", 0},        {"FontSize", 0.0},
-      {"FontName", "System"}, {"Visible", true},
-      {"Transparent", false}, {"Tooltip", ""},
-      {"Enabled", true},      {"Default", false},
-      {"Caption", "OK"},      {"Cancel", false},
-      {"MacButtonStyle", 0},  {"AllowAutoDeactivate", true},
-      {"TabStop", true},      {"TabPanelIndex", 0},
-      {"TabIndex", 1},        {"LockBottom", true},
-      {"LockRight", true},    {"LockTop", false},
-      {"LockLeft", false},    {"Height", 22},
-      {"Width", 80},          {"Top", 354},
-      {"Left", 178},          {"Index", kNoControlSet},
-      {"Name", "btnHelpOK"},
-  };
-  return design;
-}
+constexpr ControlDesignValues kOk{.name = "btnHelpOK",
+                                  .place = {178, 354, 80, 22},
+                                  .locks = kLockRightBottom,
+                                  .tab_index = 1,
+                                  .content = "OK"};
 
 }  // namespace
 
 void wndHelp::Layout() {
-  SetProperties(WindowDesign());
+  SetProperties(WindowDesign(kWindow));
 }
 
 void wndHelp::CreateControls() {
   CreateControls0();
 }
 
+// The two control lists are stored last key first; the order of the keys has
+// no effect.
 void wndHelp::CreateControls0() {
-  CreateControl<TextArea>("txtHelp", HelpAreaDesign());
-  CreateControl<PushButton>("btnHelpOK", OkDesign());
+  CreateControl<TextArea>("txtHelp",
+                          Reversed(TextAreaDesign(kHelpArea, TextAreaKeyOrder::kGrouped)));
+  CreateControl<PushButton>("btnHelpOK", Reversed(PushButtonDesign(kOk)));
   btnHelpOK().SetActionHandler([this](PushButton& button) { btnHelpOK_Action(button); });
 }
 

@@ -1,120 +1,37 @@
 #include "engine/windows/wnd_param.h"
 
-#include <cstdint>
-
-#include "toolkit/qt/design.h"
+#include "toolkit/qt/design_builders.h"
 
 namespace korvanta {
 namespace {
 
-constexpr Color kWhite{0x00FFFFFF};
-constexpr Color kBlack{0x00000000};
-constexpr std::int64_t kNoControlSet = -2147483648LL;
+constexpr WindowDesignValues kWindow{.width = 308,
+                                     .height = 274,
+                                     .minimum_width = 64,
+                                     .minimum_height = 64,
+                                     .type = 1,
+                                     .title = "Coefficients",
+                                     .visible = true};
 
-const DesignList& WindowDesign() {
-  static const DesignList design{
-      {"Width", 308},
-      {"Height", 274},
-      {"MinimumWidth", 64},
-      {"MinimumHeight", 64},
-      {"MaximumWidth", 32000},
-      {"MaximumHeight", 32000},
-      {"Type", 1},
-      {"Title", "Coefficients"},
-      {"HasCloseButton", true},
-      {"HasMaximizeButton", true},
-      {"HasMinimizeButton", true},
-      {"HasFullScreenButton", false},
-      {"Resizeable", true},
-      {"Composite", false},
-      {"MacProcID", 0},
-      {"FullScreen", false},
-      {"DefaultLocation", 0},
-      {"Visible", true},
-      {"HasBackgroundColor", false},
-      {"BackgroundColor", kWhite},
-      {"MenuBarVisible", true},
-  };
-  return design;
-}
+// The area has no InitialParent key; it sits on the window.
+constexpr ControlDesignValues kParamArea{.name = "txtParam",
+                                         .parent = std::nullopt,
+                                         .place = {20, 20, 268, 210},
+                                         .locks = kLockLeftTop,
+                                         .tab_index = 0};
 
-const DesignList& ParamDesign() {
-  static const DesignList design{
-      {"Name", "txtParam"},
-      {"Index", kNoControlSet},
-      {"Left", 20},
-      {"Top", 20},
-      {"Width", 268},
-      {"Height", 210},
-      {"LockLeft", true},
-      {"LockTop", true},
-      {"LockRight", false},
-      {"LockBottom", false},
-      {"TabIndex", 0},
-      {"TabPanelIndex", 0},
-      {"TabStop", true},
-      {"AllowAutoDeactivate", true},
-      {"AllowFocusRing", true},
-      {"AllowSpellChecking", true},
-      {"AllowStyledText", true},
-      {"AllowTabs", false},
-      {"BackgroundColor", kWhite},
-      {"Bold", false},
-      {"DataField", ""},
-      {"DataSource", ""},
-      {"Enabled", true},
-      {"FontName", "System"},
-      {"FontSize", 0.0},
-      {"FontUnit", 0},
-      {"Format", ""},
-      {"HasBorder", true},
-      {"HasHorizontalScrollbar", false},
-      {"HasVerticalScrollbar", true},
-      {"HideSelection", true},
-      {"Italic", false},
-      {"LineHeight", 0.0},
-      {"LineSpacing", 1.0},
-      {"MaximumCharactersAllowed", 0},
-      {"Multiline", true},
-      {"ReadOnly", false},
-      {"Text", ""},
-      {"TextAlignment", 0},
-      {"TextColor", kBlack},
-      {"Tooltip", ""},
-      {"Transparent", false},
-      {"Underline", false},
-      {"UnicodeMode", 1},
-      {"ValidationMask", ""},
-      {"Visible", true},
-  };
-  return design;
-}
-
-const DesignList& OkDesign() {
-  static const DesignList design{
-      {"Name", "btmParamOK"}, {"Index", kNoControlSet},
-      {"Left", 119},          {"Top", 242},
-      {"Width", 80},          {"Height", 22},
-      {"LockLeft", true},     {"LockTop", false},
-      {"LockRight", false},   {"LockBottom", true},
-      {"TabIndex", 2},        {"TabPanelIndex", 0},
-      {"TabStop", true},      {"AllowAutoDeactivate", true},
-      {"MacButtonStyle", 0},  {"Cancel", false},
-      {"Caption", "OK"},      {"Default", true},
-      {"Enabled", true},      {"Tooltip", ""},
-      {"Transparent", false}, {"Visible", true},
-      {"FontName", "System"}, {"FontSize", 0.0},
-      {"FontUnit", 0},        {"Bold", false},
-      {"Italic", false},      {"Underline", false},
-      {"InitialParent", ""},
-  };
-  return design;
-}
+// "OK" moves with the bottom edge; it is the window's default button.
+constexpr ControlDesignValues kOk{.name = "btmParamOK",
+                                  .place = {119, 242, 80, 22},
+                                  .locks = kLockLeftBottom,
+                                  .tab_index = 2,
+                                  .content = "OK",
+                                  .default_button = true};
 
 }  // namespace
 
 void wndParam::Layout() {
-  SetProperties(WindowDesign());
+  SetProperties(WindowDesign(kWindow));
 }
 
 void wndParam::CreateControls() {
@@ -122,8 +39,8 @@ void wndParam::CreateControls() {
 }
 
 void wndParam::CreateControls0() {
-  CreateControl<TextArea>("txtParam", ParamDesign());
-  CreateControl<PushButton>("btmParamOK", OkDesign());
+  CreateControl<TextArea>("txtParam", TextAreaDesign(kParamArea, TextAreaKeyOrder::kByName));
+  CreateControl<PushButton>("btmParamOK", PushButtonDesign(kOk));
   btmParamOK().SetActionHandler([this](PushButton& button) { btmParamOK_Action(button); });
 }
 
@@ -138,14 +55,6 @@ PushButton& wndParam::btmParamOK() const {
 void wndParam::btmParamOK_Action(PushButton& /*button*/) {
   txtParam().SetText("");
   SetVisible(false);
-}
-
-void wndParam::SetText(const std::string& text) {
-  txtParam().SetText(text);
-}
-
-void wndParam::AddText(const std::string& text) {
-  txtParam().AddText(text);
 }
 
 }  // namespace korvanta

@@ -3,7 +3,9 @@
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "engine/windows/report_windows_on_screen.h"
 #include "engine/windows/wnd_param.h"
@@ -124,6 +126,25 @@ TEST_F(ReportWindowsTest, TheCoefficientsCloseBoxGivesAFreshWindowNextTime) {
   EXPECT_TRUE(fresh.Visible());
   EXPECT_EQ(fresh.Title(), "Coefficients");
   EXPECT_EQ(fresh.txtParam().Text(), "");
+}
+
+// Both areas store their own keys, after the 14 every control begins with,
+// sorted by name; only the results area has an InitialParent key, last.
+TEST_F(ReportWindowsTest, TheAreasStoreTheirOwnKeysByName) {
+  const DesignList& param = ImplicitInstance<wndParam>().txtParam().Design();
+  const DesignList& results = ImplicitInstance<wndResults>().txtTransformed().Design();
+  EXPECT_FALSE(param.Has("InitialParent"));
+  ASSERT_EQ(results.Entries().back().key, "InitialParent");
+  for (const DesignList* design : {&param, &results}) {
+    std::vector<std::string> own;
+    for (const DesignEntry& entry : design->Entries()) own.push_back(entry.key);
+    ASSERT_EQ(own.size(), design == &param ? 46u : 47u);
+    EXPECT_EQ(own.front(), "Name");
+    EXPECT_EQ(own[13], "AllowAutoDeactivate");
+    own.erase(own.begin(), own.begin() + 14);
+    if (design == &results) own.pop_back();
+    EXPECT_TRUE(std::ranges::is_sorted(own));
+  }
 }
 
 TEST_F(ReportWindowsTest, ResizingKeepsTheDesignedLocks) {

@@ -96,6 +96,23 @@ TEST_F(HelpWindowTest, TheWindowIsBuiltHiddenFromItsDesign) {
   EXPECT_FALSE(ok.Cancel());
 }
 
+// The stored design keeps both control lists last key first, and the area's
+// list has no InitialParent key.
+TEST_F(HelpWindowTest, TheControlListsAreStoredLastKeyFirst) {
+  const wndHelp& help = ImplicitInstance<wndHelp>();
+  const DesignList& area = help.txtHelp().Design();
+  ASSERT_EQ(area.Entries().size(), 46u);
+  EXPECT_EQ(area.Entries().front().key, "UnicodeMode");
+  EXPECT_EQ(area.Entries().back().key, "Name");
+  EXPECT_FALSE(area.Has("InitialParent"));
+
+  const DesignList& ok = help.btnHelpOK().Design();
+  ASSERT_EQ(ok.Entries().size(), 29u);
+  EXPECT_EQ(ok.Entries().front().key, "InitialParent");
+  EXPECT_EQ(ok.Entries()[1].key, "Underline");
+  EXPECT_EQ(ok.Entries().back().key, "Name");
+}
+
 TEST_F(HelpWindowTest, TheAreaFollowsEveryEdgeAndOkTheBottomRightCorner) {
   wndHelp& help = ImplicitInstance<wndHelp>();
   help.SetWidth(536);

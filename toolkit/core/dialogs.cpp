@@ -2,28 +2,24 @@
 
 #include <utility>
 
+#include "toolkit/core/presenter_seam.h"
+
 namespace korvanta {
-namespace {
-
-DialogPresenter& Presenter() {
-  static DialogPresenter presenter;
-  return presenter;
-}
-
-}  // namespace
 
 FolderItemRef GetOpenFolderItem(std::string_view filter) {
-  if (!Presenter().open) return std::nullopt;
-  return Presenter().open(std::string(filter));
+  const auto& open = InstalledPresenter<DialogPresenter>().open;
+  if (!open) return std::nullopt;
+  return open(std::string(filter));
 }
 
 FolderItemRef GetSaveFolderItem(std::string_view filter, std::string_view default_name) {
-  if (!Presenter().save) return std::nullopt;
-  return Presenter().save(std::string(filter), std::string(default_name));
+  const auto& save = InstalledPresenter<DialogPresenter>().save;
+  if (!save) return std::nullopt;
+  return save(std::string(filter), std::string(default_name));
 }
 
 DialogPresenter SetDialogPresenter(DialogPresenter presenter) {
-  return std::exchange(Presenter(), std::move(presenter));
+  return ReplacePresenter(std::move(presenter));
 }
 
 }  // namespace korvanta

@@ -3,27 +3,21 @@
 #include <iostream>
 #include <utility>
 
+#include "toolkit/core/presenter_seam.h"
+
 namespace korvanta {
-namespace {
-
-MessagePresenter& Presenter() {
-  static MessagePresenter presenter;
-  return presenter;
-}
-
-}  // namespace
 
 void MessageBox(std::string_view text) {
   const std::string message(text);
-  if (Presenter()) {
-    Presenter()(message);
+  if (const MessagePresenter& present = InstalledPresenter<MessagePresenter>()) {
+    present(message);
   } else {
     std::cerr << message << '\n';
   }
 }
 
 MessagePresenter SetMessagePresenter(MessagePresenter presenter) {
-  return std::exchange(Presenter(), std::move(presenter));
+  return ReplacePresenter(std::move(presenter));
 }
 
 }  // namespace korvanta

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -31,6 +32,7 @@ class DesignList {
  public:
   DesignList() = default;
   DesignList(std::initializer_list<DesignEntry> entries) : entries_(entries) {}
+  explicit DesignList(std::vector<DesignEntry> entries) : entries_(std::move(entries)) {}
 
   const std::vector<DesignEntry>& Entries() const { return entries_; }
   bool Has(std::string_view key) const { return Find(key) != nullptr; }

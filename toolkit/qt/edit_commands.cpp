@@ -43,29 +43,6 @@ bool CanRunOn(EditCommand command, const QLineEdit& edit) {
   return false;
 }
 
-void RunOn(EditCommand command, QLineEdit& edit) {
-  switch (command) {
-    case EditCommand::kUndo:
-      edit.undo();
-      break;
-    case EditCommand::kCut:
-      edit.cut();
-      break;
-    case EditCommand::kCopy:
-      edit.copy();
-      break;
-    case EditCommand::kPaste:
-      edit.paste();
-      break;
-    case EditCommand::kClear:
-      edit.del();
-      break;
-    case EditCommand::kSelectAll:
-      edit.selectAll();
-      break;
-  }
-}
-
 // QPlainTextEdit and QTextEdit share these members.
 template <class Edit>
 bool CanRunOn(EditCommand command, const Edit& edit) {
@@ -87,6 +64,20 @@ bool CanRunOn(EditCommand command, const Edit& edit) {
   return false;
 }
 
+// Delete: the selection goes and the clipboard stays as it was; a line edit
+// does it itself, the text edits through their cursor.
+void ClearSelection(QLineEdit& edit) {
+  edit.del();
+}
+
+template <class Edit>
+void ClearSelection(Edit& edit) {
+  QTextCursor cursor = edit.textCursor();
+  cursor.removeSelectedText();
+  edit.setTextCursor(cursor);
+}
+
+// QLineEdit, QPlainTextEdit and QTextEdit share the other commands' members.
 template <class Edit>
 void RunOn(EditCommand command, Edit& edit) {
   switch (command) {
@@ -102,12 +93,9 @@ void RunOn(EditCommand command, Edit& edit) {
     case EditCommand::kPaste:
       edit.paste();
       break;
-    case EditCommand::kClear: {
-      QTextCursor cursor = edit.textCursor();
-      cursor.removeSelectedText();
-      edit.setTextCursor(cursor);
+    case EditCommand::kClear:
+      ClearSelection(edit);
       break;
-    }
     case EditCommand::kSelectAll:
       edit.selectAll();
       break;
