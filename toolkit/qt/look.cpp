@@ -20,6 +20,10 @@ void ApplyLook() {
 QFont ToolkitFont(double design_size) {
   QFont font(kFontFamily);
   font.setStyleHint(QFont::SansSerif);
+  // Set as every control sets it: left at its default, the application's
+  // font (menu bars, dialogs) would differ from an unstretched control's in
+  // that field alone, and Qt would match and load the same face twice.
+  font.setStretch(QFont::Unstretched);
   int pixels = kDefaultFontPixels;
   if (design_size > 0.0) {
     const double scaled = design_size * kDefaultFontPixels / kDesignDefaultPoints;
