@@ -76,14 +76,13 @@ std::optional<InputRecords> ReadInputFile(const FolderItemRef& file,
       if (fields.size() < needed) {
         return fail(line_number, "needs " + Int64ToString(static_cast<std::int64_t>(needed)) +
                                      " fields (" + FieldList(format) + ") but has " +
-                                     Int64ToString(static_cast<std::int64_t>(fields.size())) +
-                                     ".");
+                                     Int64ToString(static_cast<std::int64_t>(fields.size())) + ".");
       }
       fields.resize(needed);
       for (std::size_t f = static_cast<std::size_t>(format.first_number_field); f < needed; ++f) {
         if (!ParseNumber(fields[f])) {
-          return fail(line_number, std::string(format.field_names[f]) + " is not a number: " +
-                                       Quoted(fields[f]) + ".");
+          return fail(line_number, std::string(format.field_names[f]) +
+                                       " is not a number: " + Quoted(fields[f]) + ".");
         }
       }
       records.push_back(std::move(fields));

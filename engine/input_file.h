@@ -31,7 +31,6 @@ using InputRecords = std::vector<std::vector<std::string>>;
 // Reads and checks the whole file. On the first problem it shows one message
 // naming the file, the line and the problem, and gives nothing. Empty or blank
 // lines after the last line of data are ignored.
-std::optional<InputRecords> ReadInputFile(const FolderItemRef& file,
-                                          const InputFileFormat& format);
+std::optional<InputRecords> ReadInputFile(const FolderItemRef& file, const InputFileFormat& format);
 
 }  // namespace korvanta

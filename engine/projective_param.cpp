@@ -135,8 +135,7 @@ bool Correct(std::int64_t K, std::int64_t pass, const DoubleArray2& A, const Dou
   // singularity; its passes still run out to the limit and end with the
   // non-convergence message, which tells the user the values mean nothing.
   // Only exactly dependent equations or non-finite numbers end it early.
-  if (Matrix::LeastSquares(A, 2 * K, kUnknowns, L, X, 0.0) !=
-      Matrix::LeastSquaresResult::Solved) {
+  if (Matrix::LeastSquares(A, 2 * K, kUnknowns, L, X, 0.0) != Matrix::LeastSquaresResult::Solved) {
     ReportFailedPass(pass, "the linearised equations do not determine the corrections uniquely.");
     return false;
   }

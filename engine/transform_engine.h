@@ -23,10 +23,10 @@ class TransformEngine {
   static constexpr std::int64_t kEstimationCapacity = 10;
 
   // Class-level: one copy for the whole run, created before any window.
-  static DoubleArray2 Coeff;   // (10, 2): value and standard deviation
-  static TextArray1 CoeffID;   // (10): labels
-  static TextArray2 Control;   // (25, 5): ID, E, N, x, y as read
-  static TextArray2 Points;    // (50, 3): ID, x, y as read
+  static DoubleArray2 Coeff;  // (10, 2): value and standard deviation
+  static TextArray1 CoeffID;  // (10): labels
+  static TextArray2 Control;  // (25, 5): ID, E, N, x, y as read
+  static TextArray2 Points;   // (50, 3): ID, x, y as read
   // Lines held by Control and Points from the last file read successfully.
   static std::int64_t ControlCount;
   static std::int64_t PointCount;

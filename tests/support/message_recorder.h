@@ -11,7 +11,8 @@ namespace korvanta::testing {
 class MessageRecorder {
  public:
   MessageRecorder()
-      : previous_(SetMessagePresenter([this](const std::string& text) { texts.push_back(text); })) {}
+      : previous_(SetMessagePresenter([this](const std::string& text) { texts.push_back(text); })) {
+  }
   ~MessageRecorder() { SetMessagePresenter(previous_); }
   MessageRecorder(const MessageRecorder&) = delete;
   MessageRecorder& operator=(const MessageRecorder&) = delete;

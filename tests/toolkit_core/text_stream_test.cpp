@@ -39,8 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LineCase{"NoFinalEnd", "a\nb", {"a", "b"}},
                       LineCase{"Mixed", "a\r\nb\rc\nd", {"a", "b", "c", "d"}},
                       LineCase{"EmptyLineInside", "a\n\nb\n", {"a", "", "b"}},
-                      LineCase{"EmptyFile", "", {}},
-                      LineCase{"OnlyLineEnd", "\n", {""}},
+                      LineCase{"EmptyFile", "", {}}, LineCase{"OnlyLineEnd", "\n", {""}},
                       LineCase{"ByteOrderMark", "\xEF\xBB\xBFP1,1\r\n", {"P1,1"}},
                       LineCase{"PartialMarkIsText", "\xEF\xBBx\n", {"\xEF\xBBx"}}),
     [](const auto& param_info) { return param_info.param.name; });

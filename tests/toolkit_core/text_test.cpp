@@ -36,19 +36,17 @@ TEST_P(ParseNumberCases, AcceptsDecimalNumbersOnly) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ParseNumberCases,
-    ::testing::Values(NumberCase{"512.35", true, 512.35}, NumberCase{"-3.0", true, -3.0},
-                      NumberCase{" 10", true, 10.0}, NumberCase{"\t10 ", true, 10.0},
-                      NumberCase{"+7", true, 7.0}, NumberCase{".5", true, 0.5},
-                      NumberCase{"5.", true, 5.0}, NumberCase{"1e3", true, 1000.0},
-                      NumberCase{"2.5E-2", true, 0.025}, NumberCase{"5000000.123", true, 5000000.123},
-                      NumberCase{"", false, 0}, NumberCase{"   ", false, 0},
-                      NumberCase{"abc", false, 0}, NumberCase{"1.2.3", false, 0},
-                      NumberCase{"inf", false, 0}, NumberCase{"nan", false, 0},
-                      NumberCase{"Infinity", false, 0}, NumberCase{"0x10", false, 0},
-                      NumberCase{"1,5", false, 0}, NumberCase{"1e", false, 0},
-                      NumberCase{"1e400", false, 0}, NumberCase{"--1", false, 0},
-                      NumberCase{"+-1", false, 0}, NumberCase{"1 2", false, 0},
-                      NumberCase{".", false, 0}, NumberCase{"-", false, 0}));
+    ::testing::Values(
+        NumberCase{"512.35", true, 512.35}, NumberCase{"-3.0", true, -3.0},
+        NumberCase{" 10", true, 10.0}, NumberCase{"\t10 ", true, 10.0}, NumberCase{"+7", true, 7.0},
+        NumberCase{".5", true, 0.5}, NumberCase{"5.", true, 5.0}, NumberCase{"1e3", true, 1000.0},
+        NumberCase{"2.5E-2", true, 0.025}, NumberCase{"5000000.123", true, 5000000.123},
+        NumberCase{"", false, 0}, NumberCase{"   ", false, 0}, NumberCase{"abc", false, 0},
+        NumberCase{"1.2.3", false, 0}, NumberCase{"inf", false, 0}, NumberCase{"nan", false, 0},
+        NumberCase{"Infinity", false, 0}, NumberCase{"0x10", false, 0}, NumberCase{"1,5", false, 0},
+        NumberCase{"1e", false, 0}, NumberCase{"1e400", false, 0}, NumberCase{"--1", false, 0},
+        NumberCase{"+-1", false, 0}, NumberCase{"1 2", false, 0}, NumberCase{".", false, 0},
+        NumberCase{"-", false, 0}));
 
 TEST(StringToInteger, ReadsDecimalIntegersAndGivesZeroOtherwise) {
   EXPECT_EQ(StringToInteger("25"), 25);

@@ -2,6 +2,8 @@
 
 namespace korvanta {
 
-std::string FolderItem::Name() const { return path_.filename().string(); }
+std::string FolderItem::Name() const {
+  return path_.filename().string();
+}
 
 }  // namespace korvanta

@@ -8,8 +8,12 @@
 namespace korvanta {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 std::string_view TrimBlanks(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
@@ -70,7 +74,9 @@ std::optional<double> ParseNumber(std::string_view text) {
   return value;
 }
 
-double StringToDouble(std::string_view text) { return ParseNumber(text).value_or(0.0); }
+double StringToDouble(std::string_view text) {
+  return ParseNumber(text).value_or(0.0);
+}
 
 std::optional<std::int64_t> ParseInteger(std::string_view text) {
   std::string_view t = TrimBlanks(text);
@@ -85,7 +91,9 @@ std::optional<std::int64_t> ParseInteger(std::string_view text) {
   return value;
 }
 
-std::int64_t StringToInteger(std::string_view text) { return ParseInteger(text).value_or(0); }
+std::int64_t StringToInteger(std::string_view text) {
+  return ParseInteger(text).value_or(0);
+}
 
 std::string Int64ToString(std::int64_t value) {
   std::array<char, 24> buffer{};
@@ -93,7 +101,9 @@ std::string Int64ToString(std::int64_t value) {
   return std::string(buffer.data(), result.ptr);
 }
 
-std::string Str(std::int64_t value) { return Int64ToString(value); }
+std::string Str(std::int64_t value) {
+  return Int64ToString(value);
+}
 
 std::optional<std::string> NonFiniteText(double value) {
   if (std::isnan(value)) return "NaN";

@@ -23,7 +23,9 @@ std::FILE* OpenFile(const FolderItemRef& file, const char* mode) {
 
 }  // namespace
 
-void TextInputStream::Closer::operator()(std::FILE* f) const { std::fclose(f); }
+void TextInputStream::Closer::operator()(std::FILE* f) const {
+  std::fclose(f);
+}
 
 TextInputStream::TextInputStream(std::FILE* file) : file_(file) {
   // Skip a UTF-8 byte-order mark; anything else at the start is text.
@@ -58,7 +60,9 @@ int TextInputStream::Peek() {
   return c;
 }
 
-bool TextInputStream::EndOfFile() { return Peek() == EOF; }
+bool TextInputStream::EndOfFile() {
+  return Peek() == EOF;
+}
 
 std::string TextInputStream::ReadLine() {
   std::string line;
@@ -81,9 +85,13 @@ std::string TextInputStream::ReadLine() {
   }
 }
 
-void TextInputStream::Close() { file_.reset(); }
+void TextInputStream::Close() {
+  file_.reset();
+}
 
-void TextOutputStream::Closer::operator()(std::FILE* f) const { std::fclose(f); }
+void TextOutputStream::Closer::operator()(std::FILE* f) const {
+  std::fclose(f);
+}
 
 TextOutputStream::TextOutputStream(std::FILE* file) : file_(file) {}
 
