@@ -6,6 +6,7 @@
 
 #include "engine/transform_engine.h"
 #include "tests/support/message_recorder.h"
+#include "tests/support/shared_arrays.h"
 #include "tests/support/recording_windows.h"
 #include "tests/support/temp_files.h"
 
@@ -16,12 +17,7 @@ namespace korvanta::testing {
 class EngineTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    TransformEngine::Coeff = DoubleArray2(10, 2);
-    TransformEngine::CoeffID = TextArray1(10);
-    TransformEngine::Control = TextArray2(TransformEngine::kControlCapacity, 5);
-    TransformEngine::Points = TextArray2(TransformEngine::kPointCapacity, 3);
-    TransformEngine::ControlCount = 0;
-    TransformEngine::PointCount = 0;
+    ResetSharedArrays();
   }
 
   // Writes a control file and reads it; fails the test when it is refused.

@@ -13,6 +13,7 @@
 #include "engine/windows/wnd_results.h"
 #include "shell/winMain.h"
 #include "tests/support/scripted_dialogs.h"
+#include "tests/support/shared_arrays.h"
 #include "tests/support/shell_fixture.h"
 #include "tests/support/temp_files.h"
 #include "toolkit/qt/implicit_instance.h"
@@ -39,12 +40,7 @@ using RadioAccessor = RadioButton& (winMain::*)() const;
 class WorkflowTest : public ShellTest {
  protected:
   void SetUp() override {
-    TransformEngine::Coeff = DoubleArray2(10, 2);
-    TransformEngine::CoeffID = TextArray1(10);
-    TransformEngine::Control = TextArray2(TransformEngine::kControlCapacity, 5);
-    TransformEngine::Points = TextArray2(TransformEngine::kPointCapacity, 3);
-    TransformEngine::ControlCount = 0;
-    TransformEngine::PointCount = 0;
+    ResetSharedArrays();
     window_ = &ImplicitInstance<winMain>();
   }
 
