@@ -14,9 +14,7 @@ struct HelpLine {
   bool blank_after = false;
 };
 
-// The points file holds ID, x, y on each line, as its reader requires; the
-// readers refuse lines of the wrong form, so the caution speaks only of what
-// they cannot see.
+// The points file holds ID, x, y on each line, as its reader requires.
 constexpr std::array<HelpLine, 16> kLines{{
     {"Perform in this order:"},
     {"1. Select Control Point file"},
@@ -30,7 +28,7 @@ constexpr std::array<HelpLine, 16> kLines{{
     {"   Control: ID, E, N, x, y"},
     {"   Points: ID, x, y"},
     {"Output file: ID, E, N, SDe, SDn", true},
-    {"Caution: Korvanta checks only the format of input files, not their accuracy."},
+    {"Caution: Korvanta does not check validity of input files."},
     {"Be sure they are text files with correct format.", true},
     {kFeedbackLine},
     {kSignatureLine},

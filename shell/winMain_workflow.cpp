@@ -101,6 +101,9 @@ void winMain::btnInControlFile_Action(PushButton& /*button*/) {
   const std::optional<std::int64_t> count =
       ReadChosen(ControlFile, std::move(*file), [this] { return ReadControl(); });
   if (!count) return;
+  // Coefficients estimated from the earlier control points do not belong to
+  // these: "Transform" waits for the next "Coefficients".
+  estimated_model_.clear();
   txtControlFile().SetVisible(true);
   txtControlFile().SetText(ControlFile->Name());
   // Projective first, then affine; a longer file makes them usable again.

@@ -32,7 +32,7 @@ const std::vector<std::string_view> kHelpLines = {
     "   Points: ID, x, y",
     "Output file: ID, E, N, SDe, SDn",
     "",
-    "Caution: Korvanta checks only the format of input files, not their accuracy.",
+    "Caution: Korvanta does not check validity of input files.",
     "Be sure they are text files with correct format.",
     "",
     kFeedbackLine,

@@ -76,6 +76,18 @@ TEST_F(LaterPassTest, ANewControlFileIsReadAndMakesCoefficientsUsableAgain) {
   EXPECT_TRUE(messages.texts.empty()) << Messages();
 }
 
+// Coefficients of the earlier control file never transform points after a
+// new one is read: the output stays as the last transformation left it.
+TEST_F(LaterPassTest, ANewControlFileNeedsCoefficientsBeforeTheNextTransform) {
+  CompleteExactPass(&winMain::radConformal);
+  ChooseControl(Write("four.csv", "D1,1,2,3,4\nD2,5,6,7,8\nD3,9,10,11,12\nD4,13,14,15,17\n"));
+  PressTransform();
+  ASSERT_EQ(messages.texts.size(), 1u);
+  EXPECT_EQ(messages.texts[0], "Press Coefficients for the Conformal model before transforming.");
+  EXPECT_EQ(ReadBytes(folder.Path() / "out.csv"), kExactOutput);
+  EXPECT_EQ(ResultsText(), kExactOutput);
+}
+
 TEST_F(LaterPassTest, ANewOutputFileAfterThePointsIsUsedByTheNextTransform) {
   CompleteExactPass(&winMain::radConformal);
   const FolderItem second = Write("second.csv", "old\n");
