@@ -4,7 +4,4 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh" "$root/build"
-if [[ -x "$root/build/shell/korvanta" ]]; then
-  exec "$root/build/shell/korvanta" "$@"
-fi
-echo "Korvanta is built; its main window is not there yet, so there is nothing to start."
+exec "$root/build/shell/korvanta" "$@"
