@@ -8,10 +8,6 @@
 namespace korvanta {
 namespace {
 
-bool IsBlankLine(std::string_view line) {
-  return line.find_first_not_of(" \t") == std::string_view::npos;
-}
-
 std::string FieldList(const InputFileFormat& format) {
   std::string list;
   for (const auto name : format.field_names) {
@@ -59,7 +55,7 @@ std::optional<InputRecords> ReadInputFile(const FolderItemRef& file,
     while (!stream.EndOfFile()) {
       const std::string line = stream.ReadLine();
       ++line_number;
-      if (IsBlankLine(line)) {
+      if (IsBlank(line)) {
         if (first_blank_line == 0) first_blank_line = line_number;
         continue;
       }

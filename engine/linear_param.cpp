@@ -10,7 +10,7 @@ namespace korvanta {
 namespace {
 
 std::string PointsWord(std::int64_t count) {
-  return Int64ToString(count) + (count == 1 ? " control point" : " control points");
+  return CountOf(count, "control point");
 }
 
 // The degenerate layouts that users meet, named with their points; the

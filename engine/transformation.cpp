@@ -12,7 +12,7 @@ namespace korvanta {
 namespace {
 
 std::string PointsWord(std::int64_t count) {
-  return Int64ToString(count) + (count == 1 ? " point" : " points");
+  return CountOf(count, "point");
 }
 
 // Refuses, with one message and before anything is shown or written, a

@@ -60,7 +60,7 @@ bool Usable(const Model& model, std::int64_t count) {
 // anything: blank text counts as 0, as an emptied field always has, and text
 // that is not a whole number gives nothing, for the caller to report.
 std::optional<std::int64_t> CountIn(const std::string& text) {
-  if (text.find_first_not_of(" \t") == std::string::npos) return 0;
+  if (IsBlank(text)) return 0;
   return ParseInteger(text);
 }
 

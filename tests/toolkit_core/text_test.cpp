@@ -87,3 +87,21 @@ TEST(DoubleToString, NonFiniteTexts) {
 
 }  // namespace
 }  // namespace korvanta
+
+namespace korvanta {
+namespace {
+
+TEST(CountOf, SingularOnlyForOne) {
+  EXPECT_EQ(CountOf(1, "point"), "1 point");
+  EXPECT_EQ(CountOf(0, "point"), "0 points");
+  EXPECT_EQ(CountOf(-1, "control point"), "-1 control points");
+}
+
+TEST(IsBlank, SpacesAndTabsOnly) {
+  EXPECT_TRUE(IsBlank(""));
+  EXPECT_TRUE(IsBlank(" \t "));
+  EXPECT_FALSE(IsBlank(" x "));
+}
+
+}  // namespace
+}  // namespace korvanta

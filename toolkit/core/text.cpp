@@ -8,7 +8,7 @@
 namespace korvanta {
 namespace {
 
-bool IsBlank(char c) {
+bool IsBlankChar(char c) {
   return c == ' ' || c == '\t';
 }
 bool IsDigit(char c) {
@@ -16,8 +16,8 @@ bool IsDigit(char c) {
 }
 
 std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  while (!text.empty() && IsBlankChar(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlankChar(text.back())) text.remove_suffix(1);
   return text;
 }
 
@@ -44,6 +44,14 @@ bool IsDecimalSyntax(std::string_view t) {
 }
 
 }  // namespace
+
+bool IsBlank(std::string_view text) {
+  return text.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+std::string CountOf(std::int64_t count, std::string_view noun) {
+  return Int64ToString(count) + " " + std::string(noun) + (count == 1 ? "" : "s");
+}
 
 std::vector<std::string> Split(std::string_view text, std::string_view delimiter) {
   std::vector<std::string> fields;

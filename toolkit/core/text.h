@@ -16,6 +16,12 @@ inline constexpr std::string_view EndOfLine = "\n";
 // gives one empty field. Nothing is trimmed.
 std::vector<std::string> Split(std::string_view text, std::string_view delimiter);
 
+// Whether the text holds nothing but blanks (spaces, tabs), or nothing.
+bool IsBlank(std::string_view text);
+
+// "1 point", "3 points": a count with its noun, the plural by an "s".
+std::string CountOf(std::int64_t count, std::string_view noun);
+
 // A decimal number with optional blanks (spaces, tabs) around it: an optional
 // sign, digits with an optional decimal point (".5" and "5." included) and an
 // optional exponent. Infinity, NaN, hexadecimal, grouping separators and
