@@ -77,8 +77,11 @@ std::optional<InputRecords> ReadInputFile(const FolderItemRef& file,
       fields.resize(needed);
       for (std::size_t f = static_cast<std::size_t>(format.first_number_field); f < needed; ++f) {
         if (!ParseNumber(fields[f])) {
-          return fail(line_number, std::string(format.field_names[f]) +
-                                       " is not a number: " + Quoted(fields[f]) + ".");
+          const std::string_view problem =
+              IsDecimalNumber(fields[f]) ? " is beyond the range of doubles (about 1.8e+308): "
+                                         : " is not a number: ";
+          return fail(line_number, std::string(format.field_names[f]) + std::string(problem) +
+                                       Quoted(fields[f]) + ".");
         }
       }
       records.push_back(std::move(fields));

@@ -119,6 +119,9 @@ INSTANTIATE_TEST_SUITE_P(
                 "Points file \"bad-points.csv\", line 1: x is not a number: \"inf\"."},
         BadFile{"NaN", true, "P1,nan,2,3,4\n",
                 "Control file \"bad-control.csv\", line 1: E is not a number: \"nan\"."},
+        BadFile{"BeyondTheRange", false, "P1,1,2\nP2,1e400,2\n",
+                "Points file \"bad-points.csv\", line 2: x is beyond the range of doubles "
+                "(about 1.8e+308): \"1e400\"."},
         BadFile{"TwentySixLines", true, Lines(26, "C", ",1,2,3,4"),
                 "Control file \"bad-control.csv\", line 26: more than 25 lines; Korvanta reads at "
                 "most 25."},

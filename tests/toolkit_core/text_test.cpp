@@ -44,9 +44,24 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"", false, 0}, NumberCase{"   ", false, 0}, NumberCase{"abc", false, 0},
         NumberCase{"1.2.3", false, 0}, NumberCase{"inf", false, 0}, NumberCase{"nan", false, 0},
         NumberCase{"Infinity", false, 0}, NumberCase{"0x10", false, 0}, NumberCase{"1,5", false, 0},
-        NumberCase{"1e", false, 0}, NumberCase{"1e400", false, 0}, NumberCase{"--1", false, 0},
+        NumberCase{"1e", false, 0}, NumberCase{"1e400", false, 0}, NumberCase{"-1e400", false, 0},
+        NumberCase{"10000000000e300", false, 0}, NumberCase{"--1", false, 0},
+        // Too small for a double: its nearest double, 0. A subnormal value
+        // stays itself.
+        NumberCase{"1e-400", true, 0.0}, NumberCase{"-1e-400", true, -0.0},
+        NumberCase{"123456e-330", true, 0.0}, NumberCase{"0.000001e-99999999999999999", true, 0.0},
+        NumberCase{"4e-320", true, 4e-320}, NumberCase{"0e999999", true, 0.0},
         NumberCase{"+-1", false, 0}, NumberCase{"1 2", false, 0}, NumberCase{".", false, 0},
         NumberCase{"-", false, 0}));
+
+TEST(ParseNumber, ATooSmallValueKeepsItsSignAndATooLargeOneIsStillADecimal) {
+  EXPECT_TRUE(std::signbit(*ParseNumber("-1e-400")));
+  EXPECT_FALSE(std::signbit(*ParseNumber("1e-400")));
+  for (const char* text : {"1e400", " -2.5e309 ", "1e-400", "7"}) {
+    EXPECT_TRUE(IsDecimalNumber(text)) << text;
+  }
+  for (const char* text : {"inf", "1e", "abc", ""}) EXPECT_FALSE(IsDecimalNumber(text)) << text;
+}
 
 TEST(StringToInteger, ReadsDecimalIntegersAndGivesZeroOtherwise) {
   EXPECT_EQ(StringToInteger("25"), 25);

@@ -1,5 +1,6 @@
 #include "toolkit/core/text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -43,7 +44,42 @@ bool IsDecimalSyntax(std::string_view t) {
   return i == t.size();
 }
 
+// The power of ten of a decimal's leading non-zero digit ("0.05" gives -2,
+// "1e-400" gives -400), for a decimal of valid syntax; exponents beyond what
+// any double needs are held at a million.
+std::int64_t LeadingDigitExponent(std::string_view t) {
+  std::size_t i = t.front() == '+' || t.front() == '-' ? 1 : 0;
+  std::int64_t integer_digits = 0;  // from the first non-zero one
+  std::int64_t leading_zeros = 0;   // after the point, before the first non-zero digit
+  bool non_zero = false;
+  for (; i < t.size() && IsDigit(t[i]); ++i) {
+    non_zero = non_zero || t[i] != '0';
+    if (non_zero) ++integer_digits;
+  }
+  if (i < t.size() && t[i] == '.') {
+    for (++i; i < t.size() && IsDigit(t[i]); ++i) {
+      non_zero = non_zero || t[i] != '0';
+      if (!non_zero) ++leading_zeros;
+    }
+  }
+  std::int64_t exponent = 0;
+  if (i < t.size()) {
+    ++i;  // past the 'e' or 'E'
+    const bool negative = t[i] == '-';
+    if (t[i] == '+' || t[i] == '-') ++i;
+    for (; i < t.size(); ++i) {
+      exponent = std::min<std::int64_t>(exponent * 10 + (t[i] - '0'), 1000000);
+    }
+    if (negative) exponent = -exponent;
+  }
+  return integer_digits > 0 ? exponent + integer_digits - 1 : exponent - leading_zeros - 1;
+}
+
 }  // namespace
+
+bool IsDecimalNumber(std::string_view text) {
+  return IsDecimalSyntax(TrimBlanks(text));
+}
 
 bool IsBlank(std::string_view text) {
   return text.find_first_not_of(" \t") == std::string_view::npos;
@@ -74,11 +110,15 @@ std::vector<std::string> Split(std::string_view text, std::string_view delimiter
 std::optional<double> ParseNumber(std::string_view text) {
   std::string_view t = TrimBlanks(text);
   if (!IsDecimalSyntax(t)) return std::nullopt;
+  const bool negative = t.front() == '-';
   if (t.front() == '+') t.remove_prefix(1);
   double value = 0.0;
   const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), value);
-  if (ec != std::errc() || end != t.data() + t.size()) return std::nullopt;
-  if (!std::isfinite(value)) return std::nullopt;
+  if (end != t.data() + t.size()) return std::nullopt;
+  if (ec == std::errc::result_out_of_range && LeadingDigitExponent(t) < 0) {
+    return negative ? -0.0 : 0.0;
+  }
+  if (ec != std::errc() || !std::isfinite(value)) return std::nullopt;
   return value;
 }
 

@@ -24,11 +24,16 @@ std::string CountOf(std::int64_t count, std::string_view noun);
 
 // A decimal number with optional blanks (spaces, tabs) around it: an optional
 // sign, digits with an optional decimal point (".5" and "5." included) and an
-// optional exponent. Infinity, NaN, hexadecimal, grouping separators and
-// values beyond the double range are not numbers. The one definition of what a
-// number field holds: the readers check fields with it and ToDouble converts
-// with it.
+// optional exponent. Infinity, NaN, hexadecimal and grouping separators are
+// not numbers, nor is a value too large for a double ("1e400"); a value too
+// small for one ("1e-400") reads as its nearest double, 0 with its sign. The
+// one definition of what a number field holds: the readers check fields with
+// it and ToDouble converts with it.
 std::optional<double> ParseNumber(std::string_view text);
+
+// Whether the text has the form of a decimal number, whatever its size: with
+// ParseNumber, tells a number too large for a double from text that is none.
+bool IsDecimalNumber(std::string_view text);
 
 // String.ToDouble: ParseNumber, and 0.0 for text that is not a number.
 double StringToDouble(std::string_view text);
