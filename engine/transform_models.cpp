@@ -83,7 +83,9 @@ CoefficientValues ReadCoefficients(std::int64_t count) {
 }
 
 std::string TransformedLine(std::string_view id, const TransformedPoint& point) {
-  std::string line(id);
+  std::string line;
+  line.reserve(id.size() + 64);
+  line += id;
   for (const auto& [value, pattern] :
        {std::pair{point.E, kCoordinatePattern}, std::pair{point.N, kCoordinatePattern},
         std::pair{point.SDe, kDeviationPattern}, std::pair{point.SDn, kDeviationPattern}}) {

@@ -1,5 +1,6 @@
 #include "toolkit/core/format.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -26,30 +27,33 @@ std::string Format(double value, std::string_view pattern) {
   if (required_integer_digits == 0) required_integer_digits = 1;
 
   // to_chars in fixed form rounds the exact binary value correctly and needs
-  // no locale; the magnitude is formatted and the sign handled here.
-  std::array<char, 400> buffer{};
+  // no locale; the magnitude is formatted and the sign handled here. It
+  // writes every character that is read, so the buffer is not cleared.
+  std::array<char, 400> buffer;
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
                                     std::chars_format::fixed, decimals);
-  std::string digits(buffer.data(), result.ptr);
+  const std::string_view digits(buffer.data(),
+                                static_cast<std::size_t>(result.ptr - buffer.data()));
 
-  std::size_t integer_length = digits.find('.');
-  if (integer_length == std::string::npos) integer_length = digits.size();
-  std::string integer_part = digits.substr(0, integer_length);
-  const std::string fraction_part = digits.substr(integer_length);
-
+  const std::size_t integer_length = std::min(digits.find('.'), digits.size());
   std::size_t first_significant = 0;
-  while (first_significant + required_integer_digits < integer_part.size() &&
-         integer_part[first_significant] == '0') {
+  while (first_significant + required_integer_digits < integer_length &&
+         digits[first_significant] == '0') {
     ++first_significant;
   }
-  integer_part.erase(0, first_significant);
-  if (integer_part.size() < required_integer_digits) {
-    integer_part = std::string(required_integer_digits - integer_part.size(), '0') + integer_part;
-  }
+  const std::size_t shown_integer_digits = integer_length - first_significant;
+  const std::size_t padding = shown_integer_digits < required_integer_digits
+                                  ? required_integer_digits - shown_integer_digits
+                                  : 0;
 
-  const bool all_zero = digits.find_first_not_of("0.") == std::string::npos;
+  const bool all_zero = digits.find_first_not_of("0.") == std::string_view::npos;
   const bool negative = std::signbit(value) && !all_zero;
-  return (negative ? "-" : "") + integer_part + fraction_part;
+  std::string text;
+  text.reserve(1 + padding + digits.size() - first_significant);
+  if (negative) text += '-';
+  text.append(padding, '0');
+  text.append(digits.substr(first_significant));
+  return text;
 }
 
 }  // namespace korvanta
