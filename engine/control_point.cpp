@@ -3,36 +3,31 @@
 #include <cmath>
 
 #include "engine/transform_engine.h"
-#include "toolkit/core/message.h"
 #include "toolkit/core/text.h"
 
 namespace korvanta {
 
-ControlPoint ControlPointAt(std::int64_t u) {
+ControlPoints::ControlPoints(std::int64_t K) {
   const auto& c = TransformEngine::Control;
-  return {StringToDouble(c(u, 2)), StringToDouble(c(u, 3)), StringToDouble(c(u, 4)),
-          StringToDouble(c(u, 5))};
-}
-
-std::optional<std::pair<std::int64_t, std::int64_t>> FindCoincidentControlPoints(std::int64_t K) {
+  if (K > 0) points_.reserve(static_cast<std::size_t>(K));
   for (std::int64_t u = 1; u <= K; ++u) {
-    const ControlPoint a = ControlPointAt(u);
-    for (std::int64_t v = u + 1; v <= K; ++v) {
-      const ControlPoint b = ControlPointAt(v);
-      if (a.x == b.x && a.y == b.y) return std::pair{u, v};
-    }
+    points_.push_back({StringToDouble(c(u, 2)), StringToDouble(c(u, 3)), StringToDouble(c(u, 4)),
+                       StringToDouble(c(u, 5))});
   }
-  return std::nullopt;
 }
 
-bool AreCollinear(const std::vector<std::int64_t>& rows) {
+const ControlPoint& ControlPoints::operator()(std::int64_t u) const {
+  if (u < 1 || u > Count()) ThrowOutOfBounds(u, Count());
+  return points_[static_cast<std::size_t>(u - 1)];
+}
+
+bool AreCollinear(const ControlPoints& points, const std::vector<std::int64_t>& rows) {
   if (rows.size() < 3) return true;
   double mx = 0.0;
   double my = 0.0;
   for (const auto u : rows) {
-    const ControlPoint p = ControlPointAt(u);
-    mx += p.x;
-    my += p.y;
+    mx += points(u).x;
+    my += points(u).y;
   }
   const auto count = static_cast<double>(rows.size());
   mx /= count;
@@ -41,9 +36,8 @@ bool AreCollinear(const std::vector<std::int64_t>& rows) {
   double syy = 0.0;
   double sxy = 0.0;
   for (const auto u : rows) {
-    const ControlPoint p = ControlPointAt(u);
-    const double dx = p.x - mx;
-    const double dy = p.y - my;
+    const double dx = points(u).x - mx;
+    const double dy = points(u).y - my;
     sxx += dx * dx;
     syy += dy * dy;
     sxy += dx * dy;
@@ -62,18 +56,6 @@ std::string DescribeControlPoint(std::int64_t u) {
   const std::string& id = TransformEngine::Control(u, 1);
   if (id.find_first_not_of(' ') != std::string::npos) text += " (" + id + ")";
   return text;
-}
-
-void ReportUnsolvable(std::string_view model, const std::string& cause) {
-  MessageBox("Cannot estimate the " + std::string(model) + " solution: " + cause);
-}
-
-bool ReportCoincidentControlPoints(std::string_view model, std::int64_t K) {
-  const auto pair = FindCoincidentControlPoints(K);
-  if (!pair) return false;
-  ReportUnsolvable(model, DescribeControlPoint(pair->first) + " and " +
-                              DescribeControlPoint(pair->second) + " have the same x, y.");
-  return true;
 }
 
 }  // namespace korvanta

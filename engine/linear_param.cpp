@@ -1,6 +1,5 @@
-#include <vector>
-
 #include "engine/control_point.h"
+#include "engine/estimation_causes.h"
 #include "engine/transform_engine.h"
 #include "matrix/matrix.h"
 #include "toolkit/core/message.h"
@@ -13,26 +12,18 @@ std::string PointsWord(std::int64_t count) {
   return CountOf(count, "control point");
 }
 
-// The degenerate layouts that users meet, named with their points; the
-// rank test of the adjustment catches whatever else is left.
-bool HasSoundGeometry(std::string_view model, std::int64_t K, bool needs_area) {
-  if (ReportCoincidentControlPoints(model, K)) return false;
-  if (needs_area) {
-    std::vector<std::int64_t> rows;
-    for (std::int64_t u = 1; u <= K; ++u) rows.push_back(u);
-    if (AreCollinear(rows)) {
-      ReportUnsolvable(model, "all " + PointsWord(K) +
-                                  " lie on one line in x, y; it needs points that span an area.");
-      return false;
-    }
+// A layout that cannot determine the model is named with its points; the
+// adjustment itself judges everything else, repeated points included.
+bool Solve(std::string_view model, Layout needed, const ControlPoints& points,
+           const DoubleArray2& A, std::int64_t n, const DoubleArray2& L, DoubleArray2& X) {
+  if (const auto cause = LayoutCause(points, needed)) {
+    ReportUnsolvable(model, *cause);
+    return false;
   }
-  return true;
-}
-
-bool Solve(std::string_view model, const DoubleArray2& A, std::int64_t K, std::int64_t n,
-           const DoubleArray2& L, DoubleArray2& X) {
-  if (Matrix::LeastSquares(A, 2 * K, n, L, X) == Matrix::LeastSquaresResult::Solved) return true;
-  ReportUnsolvable(model, "the control points do not determine it uniquely.");
+  const auto result = Matrix::LeastSquares(A, 2 * points.Count(), n, L, X);
+  if (result == Matrix::LeastSquaresResult::Solved) return true;
+  ReportUnsolvable(
+      model, AdjustmentCause(result, points, "the control points do not determine it uniquely."));
   return false;
 }
 
@@ -60,12 +51,13 @@ bool AdmitsControlCount(std::string_view model, std::int64_t K) {
 
 bool TransformEngine::ConformalParam(std::int64_t K) {
   constexpr std::string_view kModel = "Conformal";
-  if (!AdmitsControlCount(kModel, K) || !HasSoundGeometry(kModel, K, false)) return false;
+  if (!AdmitsControlCount(kModel, K)) return false;
+  const ControlPoints points(K);
   DoubleArray2 A(20, 4);
   DoubleArray2 X(4, 2);
   DoubleArray2 L(20, 2);
   for (std::int64_t i = 2; i <= 2 * K; i += 2) {
-    const ControlPoint p = ControlPointAt(i / 2);
+    const ControlPoint& p = points(i / 2);
     A(i - 1, 1) = p.x;
     A(i - 1, 2) = p.y * -1.0;
     A(i - 1, 3) = 1.0;
@@ -77,7 +69,7 @@ bool TransformEngine::ConformalParam(std::int64_t K) {
     A(i, 4) = 1.0;
     L(i, 1) = p.N;
   }
-  if (!Solve(kModel, A, K, 4, L, X)) return false;
+  if (!Solve(kModel, Layout::TwoPlaces, points, A, 4, L, X)) return false;
   SaveCoeff(X, 4);
   WriteLabels(4);
   return true;
@@ -85,12 +77,13 @@ bool TransformEngine::ConformalParam(std::int64_t K) {
 
 bool TransformEngine::AffineParam(std::int64_t K) {
   constexpr std::string_view kModel = "Affine";
-  if (!AdmitsControlCount(kModel, K) || !HasSoundGeometry(kModel, K, true)) return false;
+  if (!AdmitsControlCount(kModel, K)) return false;
+  const ControlPoints points(K);
   DoubleArray2 A(20, 6);
   DoubleArray2 X(6, 2);
   DoubleArray2 L(20, 2);
   for (std::int64_t i = 2; i <= 2 * K; i += 2) {
-    const ControlPoint p = ControlPointAt(i / 2);
+    const ControlPoint& p = points(i / 2);
     A(i - 1, 1) = p.x;
     A(i - 1, 2) = p.y;
     A(i - 1, 3) = 1.0;
@@ -106,7 +99,7 @@ bool TransformEngine::AffineParam(std::int64_t K) {
     L(i - 1, 1) = p.E;
     L(i, 1) = p.N;
   }
-  if (!Solve(kModel, A, K, 6, L, X)) return false;
+  if (!Solve(kModel, Layout::Area, points, A, 6, L, X)) return false;
   SaveCoeff(X, 6);
   WriteLabels(6);
   return true;

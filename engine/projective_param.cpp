@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/control_point.h"
+#include "engine/estimation_causes.h"
 #include "engine/projective_passes.h"
 #include "engine/transform_engine.h"
 #include "matrix/matrix.h"
@@ -22,31 +23,52 @@ constexpr std::int64_t kInitialPoints = 4;
 constexpr std::array<std::string_view, kUnknowns> kLabels{"a1", "b1", "c1", "a2",
                                                           "b2", "c2", "a3", "b3"};
 
-using Row = std::array<double, kUnknowns>;
+// The estimation computes in double-double numbers. At survey coordinates a1
+// and a3 (and b1 and b3) act almost alike, and in doubles the rounding noise
+// of each pass's corrections stays above the threshold: the passes would run
+// to the limit and warn on a fit that is good to the millimetre.
+using Number = Matrix::DoubleDouble;
+using NumberArray2 = Matrix::DoubleDoubleArray2;
+using Row = std::array<Number, kUnknowns>;
 
-void SetEquation(DoubleArray2& A, DoubleArray2& L, std::int64_t r, const Row& row, double l) {
+void SetEquation(NumberArray2& A, NumberArray2& L, std::int64_t r, const Row& row,
+                 const Number& l) {
   for (std::int64_t j = 1; j <= kUnknowns; ++j) A(r, j) = row[static_cast<std::size_t>(j - 1)];
   L(r, 1) = l;
 }
 
-bool IsFinite(const Row& row, double l) {
-  for (const double v : row) {
-    if (!std::isfinite(v)) return false;
+bool AllFinite(const Row& row, const Number& l) {
+  for (const Number& v : row) {
+    if (!IsFinite(v)) return false;
   }
-  return std::isfinite(l);
+  return IsFinite(l);
 }
 
-// The initial system is singular when three of its four points lie on one
-// line; name them rather than leave it to the rank test.
-bool HasSoundInitialPoints() {
+bool SamePlace(const ControlPoint& a, const ControlPoint& b) {
+  return a.x == b.x && a.y == b.y;
+}
+
+// The initial system is singular when two of its four points coincide or
+// three lie on one line; name them rather than leave it to the rank test.
+// Points after the first four may repeat any other: the passes take them as
+// observations like the rest.
+bool HasSoundInitialPoints(const ControlPoints& points) {
+  const std::string role = "; the first 4 control points give its initial values, and no ";
+  for (std::int64_t a = 1; a <= kInitialPoints; ++a) {
+    for (std::int64_t b = a + 1; b <= kInitialPoints; ++b) {
+      if (!SamePlace(points(a), points(b))) continue;
+      ReportUnsolvable(kModel, DescribeControlPoint(a) + " and " + DescribeControlPoint(b) +
+                                   " have the same x, y" + role + "two of them may.");
+      return false;
+    }
+  }
   for (std::int64_t a = 1; a <= kInitialPoints; ++a) {
     for (std::int64_t b = a + 1; b <= kInitialPoints; ++b) {
       for (std::int64_t c = b + 1; c <= kInitialPoints; ++c) {
-        if (!AreCollinear({a, b, c})) continue;
+        if (!AreCollinear(points, {a, b, c})) continue;
         ReportUnsolvable(kModel, DescribeControlPoint(a) + ", " + DescribeControlPoint(b) +
                                      " and " + DescribeControlPoint(c) +
-                                     " lie on one line in x, y; the first 4 control points give "
-                                     "its initial values, and no three of them may.");
+                                     " lie on one line in x, y" + role + "three of them may.");
         return false;
       }
     }
@@ -56,20 +78,22 @@ bool HasSoundInitialPoints() {
 
 // E·D = P and N·D = Q for points 1 to 4, which are linear in all eight
 // coefficients: their exact solution starts the passes.
-bool SolveInitialValues(DoubleArray2& values) {
-  DoubleArray2 A(20, kUnknowns);
-  DoubleArray2 L(20, 2);
-  DoubleArray2 X(kUnknowns, 2);
+bool SolveInitialValues(const ControlPoints& points, NumberArray2& values) {
+  NumberArray2 A(20, kUnknowns);
+  NumberArray2 L(20, 2);
+  NumberArray2 X(kUnknowns, 2);
   for (std::int64_t i = 2; i <= 2 * kInitialPoints; i += 2) {
-    const ControlPoint p = ControlPointAt(i / 2);
-    SetEquation(A, L, i - 1, {p.x, p.y, 1.0, 0.0, 0.0, 0.0, -p.E * p.x, -p.E * p.y}, p.E);
-    SetEquation(A, L, i, {0.0, 0.0, 0.0, p.x, p.y, 1.0, -p.N * p.x, -p.N * p.y}, p.N);
+    const ControlPoint& p = points(i / 2);
+    const Number E = p.E;
+    const Number N = p.N;
+    SetEquation(A, L, i - 1, {p.x, p.y, 1.0, 0.0, 0.0, 0.0, -E * p.x, -E * p.y}, E);
+    SetEquation(A, L, i, {0.0, 0.0, 0.0, p.x, p.y, 1.0, -N * p.x, -N * p.y}, N);
   }
-  if (Matrix::LeastSquares(A, 2 * kInitialPoints, kUnknowns, L, X) !=
-      Matrix::LeastSquaresResult::Solved) {
-    ReportUnsolvable(kModel,
-                     "control points 1 to 4, which give its initial values, do not determine it "
-                     "uniquely.");
+  const auto result = Matrix::LeastSquares(A, 2 * kInitialPoints, kUnknowns, L, X);
+  if (result != Matrix::LeastSquaresResult::Solved) {
+    ReportUnsolvable(kModel, AdjustmentCause(result, ControlPoints(kInitialPoints),
+                                             "control points 1 to 4, which give its initial "
+                                             "values, do not determine it uniquely."));
     return false;
   }
   for (std::int64_t j = 1; j <= kUnknowns; ++j) values(j, 1) = X(j, 1);
@@ -81,40 +105,52 @@ void ReportFailedPass(std::int64_t pass, const std::string& cause) {
 }
 
 // D within a few roundings of its own terms: the point lies on the line that
-// the current coefficients send to infinity, and E = P / D means nothing there.
-bool IsZeroDenominator(double D, double x_term, double y_term) {
+// the current coefficients send to infinity, and E = P / D means nothing
+// there. The roundings are those of doubles, in which the points are given.
+bool IsZeroDenominator(const Number& D, const Number& x_term, const Number& y_term) {
   constexpr double kRounding = 16.0 * std::numeric_limits<double>::epsilon();
-  return std::fabs(D) <= kRounding * ((std::fabs(x_term) + std::fabs(y_term)) + 1.0);
+  return std::fabs(ToDouble(D)) <=
+         kRounding * ((std::fabs(ToDouble(x_term)) + std::fabs(ToDouble(y_term))) + 1.0);
 }
 
 // The model linearised at the current values: for each point the partial
 // derivatives of P / D and Q / D and the misclosures, observed minus computed.
-bool Linearise(std::int64_t K, std::int64_t pass, const DoubleArray2& values, DoubleArray2& A,
-               DoubleArray2& L) {
-  const double a1 = values(1, 1);
-  const double b1 = values(2, 1);
-  const double c1 = values(3, 1);
-  const double a2 = values(4, 1);
-  const double b2 = values(5, 1);
-  const double c2 = values(6, 1);
-  const double a3 = values(7, 1);
-  const double b3 = values(8, 1);
-  for (std::int64_t l = 2; l <= 2 * K; l += 2) {
+bool Linearise(const ControlPoints& points, std::int64_t pass, const NumberArray2& values,
+               NumberArray2& A, NumberArray2& L) {
+  const Number& a1 = values(1, 1);
+  const Number& b1 = values(2, 1);
+  const Number& c1 = values(3, 1);
+  const Number& a2 = values(4, 1);
+  const Number& b2 = values(5, 1);
+  const Number& c2 = values(6, 1);
+  const Number& a3 = values(7, 1);
+  const Number& b3 = values(8, 1);
+  for (std::int64_t l = 2; l <= 2 * points.Count(); l += 2) {
     const std::int64_t u = l / 2;
-    const ControlPoint p = ControlPointAt(u);
-    const double D = (p.x * a3 + p.y * b3) + 1.0;
-    const double P = (p.x * a1 + p.y * b1) + c1;
-    const double Q = (p.x * a2 + p.y * b2) + c2;
-    if (IsZeroDenominator(D, p.x * a3, p.y * b3)) {
+    const ControlPoint& p = points(u);
+    const Number x_term = a3 * p.x;
+    const Number y_term = b3 * p.y;
+    const Number D = (x_term + y_term) + 1.0;
+    const Number P = (a1 * p.x + b1 * p.y) + c1;
+    const Number Q = (a2 * p.x + b2 * p.y) + c2;
+    if (IsZeroDenominator(D, x_term, y_term)) {
       ReportFailedPass(pass, "D = a3*x + b3*y + 1 is zero at " + DescribeControlPoint(u) + ".");
       return false;
     }
-    const double D2 = D * D;
-    const Row e_row{p.x / D, p.y / D, 1.0 / D, 0.0, 0.0, 0.0, -(P / D2) * p.x, -(P / D2) * p.y};
-    const Row n_row{0.0, 0.0, 0.0, p.x / D, p.y / D, 1.0 / D, -(Q / D2) * p.x, -(Q / D2) * p.y};
-    const double e_misclosure = p.E - P / D;
-    const double n_misclosure = p.N - Q / D;
-    if (!IsFinite(e_row, e_misclosure) || !IsFinite(n_row, n_misclosure)) {
+    // One quotient serves every term: in double-double numbers, multiplying
+    // by 1/D is as exact as dividing by D.
+    const Number inverse = 1.0 / D;
+    const Number x_D = inverse * p.x;
+    const Number y_D = inverse * p.y;
+    const Number P_D = P * inverse;
+    const Number Q_D = Q * inverse;
+    const Number PD2 = P_D * inverse;
+    const Number QD2 = Q_D * inverse;
+    const Row e_row{x_D, y_D, inverse, 0.0, 0.0, 0.0, -PD2 * p.x, -PD2 * p.y};
+    const Row n_row{0.0, 0.0, 0.0, x_D, y_D, inverse, -QD2 * p.x, -QD2 * p.y};
+    const Number e_misclosure = p.E - P_D;
+    const Number n_misclosure = p.N - Q_D;
+    if (!AllFinite(e_row, e_misclosure) || !AllFinite(n_row, n_misclosure)) {
       ReportFailedPass(pass, "the equations of " + DescribeControlPoint(u) +
                                  " are beyond the range of numbers.");
       return false;
@@ -127,23 +163,28 @@ bool Linearise(std::int64_t K, std::int64_t pass, const DoubleArray2& values, Do
 
 // One adjustment for the corrections, added to the values; the values keep
 // the adjustment's standard deviations.
-bool Correct(std::int64_t K, std::int64_t pass, const DoubleArray2& A, const DoubleArray2& L,
-             DoubleArray2& X, DoubleArray2& values) {
+bool Correct(std::int64_t K, std::int64_t pass, const NumberArray2& A, const NumberArray2& L,
+             NumberArray2& X, NumberArray2& values) {
   // LeastSquares adds into column 1; column 2 and X(0, 0) it writes afresh.
   for (std::int64_t j = 1; j <= kUnknowns; ++j) X(j, 1) = 0.0;
   // A diverging estimation drives its linearised equations towards
   // singularity; its passes still run out to the limit and end with the
   // non-convergence message, which tells the user the values mean nothing.
   // Only exactly dependent equations or non-finite numbers end it early.
-  if (Matrix::LeastSquares(A, 2 * K, kUnknowns, L, X, 0.0) != Matrix::LeastSquaresResult::Solved) {
+  const auto result = Matrix::LeastSquares(A, 2 * K, kUnknowns, L, X, 0.0);
+  if (result == Matrix::LeastSquaresResult::RankDeficient) {
     ReportFailedPass(pass, "the linearised equations do not determine the corrections uniquely.");
     return false;
   }
-  for (std::int64_t j = 1; j <= kUnknowns; ++j) {
-    if (!std::isfinite(X(j, 1) + values(j, 1))) {
-      ReportFailedPass(pass, "the corrections drive the coefficients beyond the range of numbers.");
-      return false;
-    }
+  // The standard deviations of a diverging pass may go beyond the range;
+  // its values still go on to the next pass or to the report.
+  bool finite = result != Matrix::LeastSquaresResult::OutOfRange;
+  for (std::int64_t j = 1; finite && j <= kUnknowns; ++j) {
+    finite = IsFinite(X(j, 1) + values(j, 1));
+  }
+  if (!finite) {
+    ReportFailedPass(pass, "the corrections drive the coefficients beyond the range of numbers.");
+    return false;
   }
   for (std::int64_t j = 1; j <= kUnknowns; ++j) {
     values(j, 1) = X(j, 1) + values(j, 1);
@@ -173,27 +214,32 @@ bool EstimateProjective(std::int64_t K, std::vector<ProjectivePass>* passes) {
                                  Int64ToString(K) + ".");
     return false;
   }
-  if (ReportCoincidentControlPoints(kModel, K) || !HasSoundInitialPoints()) return false;
+  const ControlPoints points(K);
+  if (!HasSoundInitialPoints(points)) return false;
 
   // Coeff and CoeffID stay as the caller cleared them until the passes have
   // succeeded: a failed estimation leaves nothing to report.
-  DoubleArray2 values(kUnknowns, 2);
-  if (!SolveInitialValues(values)) return false;
-  DoubleArray2 A(20, kUnknowns);
-  DoubleArray2 L(20, 2);
-  DoubleArray2 X(kUnknowns, 2);
+  NumberArray2 values(kUnknowns, 2);
+  if (!SolveInitialValues(points, values)) return false;
+  NumberArray2 A(20, kUnknowns);
+  NumberArray2 L(20, 2);
+  NumberArray2 X(kUnknowns, 2);
+  DoubleArray2 corrections(kUnknowns, 1);
   std::int64_t k = 0;
   double largest = 0.0;
   do {
-    if (!Linearise(K, k + 1, values, A, L) || !Correct(K, k + 1, A, L, X, values)) return false;
-    largest = LargestCorrection(X, kUnknowns);
+    if (!Linearise(points, k + 1, values, A, L) || !Correct(K, k + 1, A, L, X, values)) {
+      return false;
+    }
+    for (std::int64_t j = 1; j <= kUnknowns; ++j) corrections(j, 1) = ToDouble(X(j, 1));
+    largest = LargestCorrection(corrections, kUnknowns);
     ++k;
-    if (passes != nullptr) passes->push_back({largest, X(0, 0)});
+    if (passes != nullptr) passes->push_back({largest, ToDouble(X(0, 0))});
   } while (!PassesEnd(k, largest));
 
   for (std::int64_t j = 1; j <= kUnknowns; ++j) {
-    TransformEngine::Coeff(j, 1) = values(j, 1);
-    TransformEngine::Coeff(j, 2) = values(j, 2);
+    TransformEngine::Coeff(j, 1) = ToDouble(values(j, 1));
+    TransformEngine::Coeff(j, 2) = ToDouble(values(j, 2));
     TransformEngine::CoeffID(j) = std::string(kLabels[static_cast<std::size_t>(j - 1)]);
   }
   // The values of the last pass stay for the report, with this warning.

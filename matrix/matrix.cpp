@@ -56,8 +56,9 @@ bool Inverse(DoubleArray2& A, Int n) {
   return true;
 }
 
-void Multiply(const DoubleArray2& A, Int rA, Int cA, const DoubleArray2& B, Int rB, Int cB,
-              DoubleArray2& C) {
+template <typename Number>
+void Multiply(const Array2<Number>& A, Int rA, Int cA, const Array2<Number>& B, Int rB, Int cB,
+              Array2<Number>& C) {
   if (cA != rB) {
     korvanta::MessageBox("Matricies can't be multiplied becasue rows/columns don't match.");
     return;
@@ -69,28 +70,46 @@ void Multiply(const DoubleArray2& A, Int rA, Int cA, const DoubleArray2& B, Int 
   }
 }
 
-void Transpose(const DoubleArray2& A, Int r, Int c, DoubleArray2& T) {
+template <typename Number>
+void Transpose(const Array2<Number>& A, Int r, Int c, Array2<Number>& T) {
   for (Int i = 1; i <= r; ++i) {
     for (Int j = 1; j <= c; ++j) T(j, i) = A(i, j);
   }
 }
 
-void Subtract(const DoubleArray2& A, Int r, Int c, const DoubleArray2& B, DoubleArray2& C) {
+template <typename Number>
+void Subtract(const Array2<Number>& A, Int r, Int c, const Array2<Number>& B, Array2<Number>& C) {
   for (Int i = 1; i <= r; ++i) {
     for (Int j = 1; j <= c; ++j) C(i, j) = A(i, j) - B(i, j);
   }
 }
 
-double SDUnitWt(const DoubleArray2& V, Int m, Int n) {
-  double s = 0.0;
+template <typename Number>
+Number SDUnitWt(const Array2<Number>& V, Int m, Int n) {
+  Number s = 0.0;
   for (Int i = 1; i <= m; ++i) s = s + V(i, 1) * V(i, 1);
   const auto d = static_cast<double>(m - n);
-  return std::sqrt(s / d);
+  return Sqrt(s / d);
 }
 
-void StdDev(const DoubleArray2& Qxx, Int m, Int n, const DoubleArray2& V, DoubleArray2& X) {
+template <typename Number>
+void StdDev(const Array2<Number>& Qxx, Int m, Int n, const Array2<Number>& V, Array2<Number>& X) {
   X(0, 0) = SDUnitWt(V, m, n);
-  for (Int i = 1; i <= n; ++i) X(i, 2) = std::sqrt(Qxx(i, i)) * X(0, 0);
+  for (Int i = 1; i <= n; ++i) X(i, 2) = Sqrt(Qxx(i, i)) * X(0, 0);
 }
+
+template void Multiply(const DoubleArray2&, Int, Int, const DoubleArray2&, Int, Int, DoubleArray2&);
+template void Multiply(const DoubleDoubleArray2&, Int, Int, const DoubleDoubleArray2&, Int, Int,
+                       DoubleDoubleArray2&);
+template void Transpose(const DoubleArray2&, Int, Int, DoubleArray2&);
+template void Transpose(const DoubleDoubleArray2&, Int, Int, DoubleDoubleArray2&);
+template void Subtract(const DoubleArray2&, Int, Int, const DoubleArray2&, DoubleArray2&);
+template void Subtract(const DoubleDoubleArray2&, Int, Int, const DoubleDoubleArray2&,
+                       DoubleDoubleArray2&);
+template double SDUnitWt(const DoubleArray2&, Int, Int);
+template DoubleDouble SDUnitWt(const DoubleDoubleArray2&, Int, Int);
+template void StdDev(const DoubleArray2&, Int, Int, const DoubleArray2&, DoubleArray2&);
+template void StdDev(const DoubleDoubleArray2&, Int, Int, const DoubleDoubleArray2&,
+                     DoubleDoubleArray2&);
 
 }  // namespace Matrix

@@ -2,15 +2,22 @@
 
 #include <cstdint>
 
+#include "matrix/double_double.h"
 #include "toolkit/core/arrays.h"
 
 // Dense matrix routines on caller-owned arrays. A matrix of m rows and n
 // columns occupies rows 1 to m and columns 1 to n; every dimension is passed
-// in, and no routine asks an array for its bounds.
+// in, and no routine asks an array for its bounds. The routines that the
+// least-squares adjustment uses work on doubles and on DoubleDouble numbers
+// alike: one algorithm, two precisions. The templates are defined for double
+// and DoubleDouble only.
 namespace Matrix {
 
-using korvanta::DoubleArray2;
 using Int = std::int64_t;
+template <typename Number>
+using Array2 = korvanta::Array2<Number>;
+using korvanta::DoubleArray2;
+using DoubleDoubleArray2 = Array2<DoubleDouble>;
 
 // Replaces the n x n block of A with its inverse (Gauss-Jordan with row
 // exchanges). Returns false, and leaves A unchanged, when A is singular: a
@@ -19,40 +26,59 @@ bool Inverse(DoubleArray2& A, Int n);
 
 // Adds A·B into rows 1 to rA, columns 1 to cB of C; C is never cleared. When
 // cA differs from rB it shows a message and changes nothing.
-void Multiply(const DoubleArray2& A, Int rA, Int cA, const DoubleArray2& B, Int rB, Int cB,
-              DoubleArray2& C);
+template <typename Number>
+void Multiply(const Array2<Number>& A, Int rA, Int cA, const Array2<Number>& B, Int rB, Int cB,
+              Array2<Number>& C);
 
-void Transpose(const DoubleArray2& A, Int r, Int c, DoubleArray2& T);
+template <typename Number>
+void Transpose(const Array2<Number>& A, Int r, Int c, Array2<Number>& T);
 
-void Subtract(const DoubleArray2& A, Int r, Int c, const DoubleArray2& B, DoubleArray2& C);
+template <typename Number>
+void Subtract(const Array2<Number>& A, Int r, Int c, const Array2<Number>& B, Array2<Number>& C);
 
 // The standard deviation of unit weight sqrt(sum V(i,1)^2 / (m - n)).
-double SDUnitWt(const DoubleArray2& V, Int m, Int n);
+template <typename Number>
+Number SDUnitWt(const Array2<Number>& V, Int m, Int n);
 
 // X(0,0) = SDUnitWt; X(i,2) = sqrt(Qxx(i,i)) * X(0,0).
-void StdDev(const DoubleArray2& Qxx, Int m, Int n, const DoubleArray2& V, DoubleArray2& X);
+template <typename Number>
+void StdDev(const Array2<Number>& Qxx, Int m, Int n, const Array2<Number>& V, Array2<Number>& X);
 
 enum class LeastSquaresResult {
   Solved,
   // The design's columns are linearly dependent (to working precision): there
   // is no unique solution, and X is left untouched.
   RankDeficient,
+  // An input or an estimate is not finite, or would not be in doubles. X is
+  // left untouched.
+  OutOfRange,
+  // The estimates are there, but a standard deviation or the standard
+  // deviation of unit weight is not finite although there is redundancy: it
+  // went beyond the range of doubles. X holds the estimates and those values.
+  DeviationsOutOfRange,
 };
+
+// A diagonal element of R (of the design with its columns scaled to unit
+// size) at or below rank_tolerance times the largest counts as zero. For
+// doubles the default refuses designs dependent to working precision; sound
+// geometry at survey scale stays orders of magnitude above it. DoubleDouble
+// resolves 2^53 times finer, and its default is as much smaller. 0 refuses
+// only exactly dependent columns, for callers that judge a near-singular
+// result themselves.
+template <typename Number>
+inline constexpr double kDefaultRankTolerance = 1e-10;
+template <>
+inline constexpr double kDefaultRankTolerance<DoubleDouble> = 1e-26;
 
 // Unweighted least squares for A·X = L with m observations and n unknowns:
 // the estimates are added into X(i,1), their standard deviations go to X(i,2)
 // and the standard deviation of unit weight to X(0,0). Solved by Householder
-// QR of A with its columns scaled to unit length, not by the normal
-// equations, whose squared condition number loses centimetres at survey
-// scale. At most 20 observations and 10 unknowns (OutOfBoundsException).
-//
-// A diagonal element of R (of the scaled design, every column of length 1)
-// at or below rank_tolerance times the largest counts as zero. The default
-// refuses designs dependent to working precision; sound geometry at survey
-// scale stays orders of magnitude above it. 0 refuses only exactly dependent
-// columns, for callers that judge a near-singular result themselves.
-inline constexpr double kDefaultRankTolerance = 1e-10;
-LeastSquaresResult LeastSquares(const DoubleArray2& A, Int m, Int n, const DoubleArray2& L,
-                                DoubleArray2& X, double rank_tolerance = kDefaultRankTolerance);
+// QR of A with its columns scaled, not by the normal equations, whose squared
+// condition number loses centimetres at survey scale. At most 20 observations
+// and 10 unknowns (OutOfBoundsException).
+template <typename Number>
+LeastSquaresResult LeastSquares(const Array2<Number>& A, Int m, Int n, const Array2<Number>& L,
+                                Array2<Number>& X,
+                                double rank_tolerance = kDefaultRankTolerance<Number>);
 
 }  // namespace Matrix

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -191,6 +192,10 @@ std::string Grid(int count) {
   return text;
 }
 
+const std::string kFarFromTheOrigin =
+    "A,100,200,1e15,1e15\nB,1100,200,1000000000001000,1e15\n"
+    "C,1100,1200,1000000000001000,1000000000001000\nD,100,1200,1e15,1000000000001000\n";
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, Refusals,
     ::testing::Values(
@@ -200,12 +205,30 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"MoreThanRead", Grid(3), true, 5,
                 "The Affine solution needs 5 control points, but the control file holds 3 "
                 "control points."},
-        Refusal{"Coincident", "A,1,1,5,5\nB,2,2,6,6\nC,3,3,5,5\n", false, 3,
-                "Cannot estimate the Conformal solution: control point 1 (A) and control point 3 "
-                "(C) have the same x, y."},
-        Refusal{"AllAtOnePlace", "A,1,1,5,5\nB,2,2,5,5\nC,3,3,5,5\n", true, 3,
-                "Cannot estimate the Affine solution: control point 1 (A) and control point 2 (B) "
-                "have the same x, y."},
+        Refusal{"TwoAtOnePlace", "A,1,1,5,5\nB,2,2,5,5\n", false, 2,
+                "Cannot estimate the Conformal solution: control point 1 (A) and control point 2 "
+                "(B) have the same x, y; it needs control points at two different places."},
+        Refusal{"AllAtOnePlace", "A,1,1,5,5\nB,2,2,5,5\nC,3,3,5,5\n", false, 3,
+                "Cannot estimate the Conformal solution: all 3 control points have the same x, y; "
+                "it needs control points at two different places."},
+        Refusal{"AllAtOnePlaceForAffine", "A,1,1,5,5\nB,2,2,5,5\nC,3,3,5,5\n", true, 3,
+                "Cannot estimate the Affine solution: all 3 control points have the same x, y; it "
+                "needs points that span an area."},
+        Refusal{"RepeatedPointsOnOneLine", "A,1,1,0,0\nB,2,2,1,1\nC,3,3,0,0\nD,4,4,1,1\n", true, 4,
+                "Cannot estimate the Affine solution: all 4 control points lie on one line in x, "
+                "y; it needs points that span an area."},
+        // The squares of the residuals exceed the range of doubles.
+        Refusal{"BeyondTheRangeOfDoubles",
+                "A,1e307,5e306,0,0\nB,2e307,7e306,1,0\nC,3.5e307,9.1e306,2,1\n", false, 3,
+                "Cannot estimate the Conformal solution: the computation goes beyond the range of "
+                "doubles (about 1.8e+308); the largest of its coordinates is E of control point 3 "
+                "(C), 3.5e+307."},
+        // A kilometre square at 1e15 from the origin, where doubles step by
+        // 0.125: the columns of the design agree to 1e-12.
+        Refusal{"SpreadTooSmallForItsDistance", kFarFromTheOrigin, true, 4,
+                "Cannot estimate the Affine solution: its control points spread only 707.107 in x, "
+                "y, at 1.41421e+15 from the origin: the 16 digits of a double cannot resolve them "
+                "there. Subtract a common offset from x, y in the control and points files."},
         Refusal{"AffineCollinear", "A,1,1,0,0\nB,2,2,1,1\nC,3,3,2,2\nD,4,4,3.5,3.5\n", true, 4,
                 "Cannot estimate the Affine solution: all 4 control points lie on one line in x, "
                 "y; it needs points that span an area."},
@@ -218,6 +241,38 @@ INSTANTIATE_TEST_SUITE_P(
                 "Cannot estimate the Conformal solution: the control points do not determine it "
                 "uniquely."}),
     [](const auto& param_info) { return std::string(param_info.param.name); });
+
+// One point observed twice (E and E2) is an observation like any other: the
+// adjustment is determined, with the redundancy 2K - n. Exact least squares
+// (mpmath at 60 digits, normal equations on the binary values of the file)
+// gives the figures below.
+const std::string kRepeatedPoint =
+    "A,1002.10,2003.40,0,0\nB,1101.95,2001.20,100,0\nC,1104.30,2102.65,100,100\n"
+    "D,1000.85,2100.10,0,100\nE,1051.40,2051.75,50,50\nE2,1051.46,2051.69,50,50\n";
+
+TEST_F(LinearParam, ARepeatedPointIsEstimatedLikeAnyOther) {
+  LoadControl(kRepeatedPoint);
+  ASSERT_TRUE(engine.AffineParam(6)) << Messages();
+  const double affine[][2] = {
+      {1.0164999999999998, 0.012852907150610962},  {0.0054999999999995453, 0.012852907150610962},
+      {1000.9100000000001, 1.0494354743455372},    {0.0017500000000006821, 0.012852907150610962},
+      {0.99074999999999932, 0.012852907150610962}, {2002.1733333333334, 1.0494354743455372}};
+  for (int i = 1; i <= 6; ++i) {
+    EXPECT_NEAR(E::Coeff(i, 1), affine[i - 1][0], 1e-12 * std::max(1.0, affine[i - 1][0])) << i;
+    EXPECT_NEAR(E::Coeff(i, 2), affine[i - 1][1], 1e-12 * affine[i - 1][1]) << i;
+  }
+  ASSERT_TRUE(engine.ConformalParam(6)) << Messages();
+  const double conformal[][2] = {{1.0036249999999995, 0.0091821696555517713},
+                                 {-0.0018749999999994316, 0.0091821696555517713},
+                                 {1001.7350000000001, 0.83821357453085773},
+                                 {2001.7108333333334, 0.83821357453085773}};
+  for (int i = 1; i <= 4; ++i) {
+    EXPECT_NEAR(E::Coeff(i, 1), conformal[i - 1][0], 1e-12 * std::max(1.0, conformal[i - 1][0]))
+        << i;
+    EXPECT_NEAR(E::Coeff(i, 2), conformal[i - 1][1], 1e-12 * conformal[i - 1][1]) << i;
+  }
+  EXPECT_TRUE(messages.texts.empty()) << Messages();
+}
 
 TEST_F(LinearParam, CollinearPointsStillServeTheConformalModel) {
   LoadControl("A,0,0,0,0\nB,2,3,1,0\nC,4,6,2,0\n");

@@ -114,7 +114,7 @@ class EstimationMessageTest : public WorkflowTest {};
 // The engine refuses points that cannot determine the model: its message,
 // and nothing to report or transform with.
 TEST_F(EstimationMessageTest, AFailedEstimationShowsTheEnginesMessageAndNoReport) {
-  ChooseControl(Write("control.csv", "P1,10,10,5,5\nP2,20,20,5,5\nP3,30,10,9,1\n"));
+  ChooseControl(Write("control.csv", "P1,10,10,5,5\nP2,20,20,5,5\nP3,30,10,5,5\n"));
   Select(&winMain::radConformal);
   PressCoefficients();
   ASSERT_EQ(messages.texts.size(), 1u) << Messages();
