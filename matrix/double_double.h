@@ -1,6 +1,12 @@
 #pragma once
 
+#include <cfloat>
 #include <cmath>
+
+// The error-free steps below need every operation on doubles rounded to a
+// double at once; excess precision (the x87 unit of 32-bit x86) breaks them.
+static_assert(FLT_EVAL_METHOD == 0,
+              "double-double arithmetic needs doubles without excess precision");
 
 namespace Matrix {
 

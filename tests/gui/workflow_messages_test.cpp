@@ -111,6 +111,20 @@ INSTANTIATE_TEST_SUITE_P(
 
 class EstimationMessageTest : public WorkflowTest {};
 
+// A point observed twice counts twice: 4 control points, redundancy 2.
+TEST_F(EstimationMessageTest, ARepeatedPointIsEstimatedWithItsRedundancy) {
+  ChooseControl(Write("control.csv",
+                      "P1,10,10,0,0\nP2,20,11,10,0\nP3,21,20,10,10\n"
+                      "P3again,21.01,19.99,10,10\n"));
+  Select(&winMain::radAffine);
+  PressCoefficients();
+  EXPECT_TRUE(messages.texts.empty()) << Messages();
+  EXPECT_EQ(Main().txtAffineDF().Text(), "2");
+  EXPECT_TRUE(ReportShown());
+  EXPECT_EQ(ReportText().rfind("2 degrees of freedom", 0), 0u);
+  EXPECT_TRUE(Main().btnOutFile().Enabled());
+}
+
 // The engine refuses points that cannot determine the model: its message,
 // and nothing to report or transform with.
 TEST_F(EstimationMessageTest, AFailedEstimationShowsTheEnginesMessageAndNoReport) {
