@@ -21,6 +21,9 @@ FolderItemRef winMain::GetInputFile() {
   } catch (const IOException& e) {
     MessageBox("Cannot open " + Str(e.ErrorNumber()) + "  " + e.Message());
     return std::nullopt;
+  } catch (const FileKindException& e) {
+    MessageBox("Cannot open \"" + file->Name() + "\": " + e.what() + ".");
+    return std::nullopt;
   }
   return file;
 }

@@ -2,16 +2,20 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "tests/support/special_files.h"
 #include "tests/support/workflow_fixture.h"
 #include "toolkit/core/text.h"
 #include "toolkit/qt/application.h"
 
 namespace korvanta::testing {
 namespace {
+
+namespace fs = std::filesystem;
 
 const std::string kNoSuchFile = std::strerror(ENOENT);
 
@@ -61,6 +65,28 @@ TEST_F(FileChoiceTest, TheMessagesCarryTheErrorNumberAndText) {
                                 "Could not create file: " + Str(ENOENT) + " " + kNoSuchFile}));
 }
 
+TEST_F(FileChoiceTest, AnInputFileThatIsNotARegularFileIsRefusedAtOnce) {
+  const fs::path fifo = folder.Path() / "pipe.csv";
+  MakeFifo(fifo);
+  const BoundSocket socket(folder.Path() / "socket.csv");
+  const std::string no_device = MakeNullDevice(folder.Path() / "null.csv");
+  std::vector<std::string> expected{
+      "Cannot open \"pipe.csv\": it is not a regular file but a FIFO (named pipe).",
+      "Cannot open \"socket.csv\": it is not a regular file but a socket."};
+  std::vector<std::string> names{"pipe.csv", "socket.csv"};
+  if (no_device.empty()) {
+    names.push_back("null.csv");
+    expected.push_back(
+        "Cannot open \"null.csv\": it is not a regular file but a character device.");
+  }
+  for (const auto& name : names) {
+    dialogs.AnswerOpen(folder.Item(name));
+    EXPECT_FALSE(Main().GetInputFile().has_value()) << name;
+  }
+  EXPECT_EQ(messages.texts, expected);
+  if (!no_device.empty()) GTEST_SKIP() << "character device not tried: " << no_device;
+}
+
 // Which step's dialog yields the file, and how the test answers it.
 struct FileStep {
   bool save;
@@ -78,6 +104,7 @@ struct KeptCase {
   bool cancel;          // the dialog is cancelled instead
   bool missing_folder;  // the file lies in a folder that does not exist
   std::string message;  // the one message expected, "" for none
+  bool fifo = false;    // the file is a FIFO (named pipe) that no program writes
 };
 
 void PrintTo(const KeptCase& c, std::ostream* os) {
@@ -100,6 +127,7 @@ TEST_P(KeptStateTest, AChoiceThatYieldsNoUsableFileKeepsEverything) {
     answer = c.missing_folder ? folder.Item("missing/" + name)
              : c.file.empty() ? folder.Item(name)
                               : Write(name, c.file);
+    if (c.fifo) MakeFifo(answer->Path());
   }
   if (c.step.save) {
     dialogs.AnswerSave(answer);
@@ -134,7 +162,16 @@ INSTANTIATE_TEST_SUITE_P(
         KeptCase{"ControlShortLine", kControlStep, "D1,1,2,3,4\nD2,1,2,3\n", false, false,
                  "Control file"},
         KeptCase{"ControlNotANumber", kControlStep, "D1,1,2,x,4\n", false, false, "Control file"},
-        KeptCase{"PointsShortLine", kPointsStep, "R1,1,2\nR2,3\n", false, false, "Points file"}),
+        KeptCase{"PointsShortLine", kPointsStep, "R1,1,2\nR2,3\n", false, false, "Points file"},
+        // Refused at once: reading a FIFO would wait for a writer.
+        KeptCase{"ControlIsAFifo", kControlStep, "", false, false,
+                 "Cannot open \"new-ControlIsAFifo.csv\": it is not a regular file but a FIFO "
+                 "(named pipe).",
+                 true},
+        KeptCase{"PointsIsAFifo", kPointsStep, "", false, false,
+                 "Cannot open \"new-PointsIsAFifo.csv\": it is not a regular file but a FIFO "
+                 "(named pipe).",
+                 true}),
     [](const auto& test) { return std::string(test.param.name); });
 
 class InputFailureTest : public WorkflowTest {};

@@ -51,4 +51,15 @@ inline std::string ReadBytes(const std::filesystem::path& file) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// ASCII text as UTF-16 writes it ("Unicode text" of a spreadsheet), without
+// a byte-order mark.
+inline std::string AsUtf16(bool big_endian, std::string_view ascii) {
+  std::string bytes;
+  for (const char c : ascii) {
+    bytes += big_endian ? '\0' : c;
+    bytes += big_endian ? c : '\0';
+  }
+  return bytes;
+}
+
 }  // namespace korvanta::testing
