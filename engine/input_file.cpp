@@ -4,6 +4,7 @@
 #include "toolkit/core/message.h"
 #include "toolkit/core/text.h"
 #include "toolkit/core/text_stream.h"
+#include "toolkit/core/visible_text.h"
 
 namespace korvanta {
 namespace {
@@ -17,12 +18,11 @@ std::string FieldList(const InputFileFormat& format) {
   return list;
 }
 
-// Field text in a message: quoted, and cut short so a stray binary file
-// cannot flood the message box.
+// Field text in a message: quoted, shown visibly and cut short, so a stray
+// binary file can neither flood the message box nor hide what it holds.
 std::string Quoted(std::string_view text) {
   constexpr std::size_t kShown = 40;
-  if (text.size() <= kShown) return "\"" + std::string(text) + "\"";
-  return "\"" + std::string(text.substr(0, kShown)) + "...\"";
+  return "\"" + VisibleText(text, kShown) + "\"";
 }
 
 }  // namespace

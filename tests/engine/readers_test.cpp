@@ -131,6 +131,13 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"LongFieldIsCut", false, "P1,1," + std::string(100, 'z') + "\n",
                 "Points file \"bad-points.csv\", line 1: y is not a number: \"" +
                     std::string(40, 'z') + "...\"."},
+        // "é" would take bytes 40 and 41.
+        BadFile{"CutBeforeACharacter", false, "P1,1," + std::string(39, 'z') + "\xC3\xA9z\n",
+                "Points file \"bad-points.csv\", line 1: y is not a number: \"" +
+                    std::string(39, 'z') + "...\"."},
+        BadFile{"ControlAndInvalidBytesShown", true, "P1,1"s + '\0' + "\x1B\xFF,2,3,4\n",
+                "Control file \"bad-control.csv\", line 1: E is not a number: "
+                "\"1\\x00\\x1B\\xFF\"."},
         BadFile{"Utf16WithMark", true, "\xFF\xFE" + testing::AsUtf16(false, "P1,1,2,3,4\r\n"),
                 "Control file \"bad-control.csv\" is UTF-16 text; save it as UTF-8 or as plain "
                 "text CSV and choose it again."},
