@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -207,6 +208,109 @@ TEST_F(InputFailureTest, ACancelledOutputKeepsTheEarlierFileForTransform) {
   std::filesystem::remove(folder.Path() / "out.csv");
   PressTransform();
   EXPECT_EQ(ReadBytes(folder.Path() / "out.csv"), kExactOutput);
+}
+
+// ---- The output file at the edges: chosen and then written as a plain
+// write would, nothing else replaced or left behind.
+
+struct OutputKindCase {
+  const char* name;
+  // Makes dir/"out"; gives "" or why it cannot be had here.
+  std::function<std::string(const fs::path& dir)> prepare;
+  // Of the choice, then of a transformation; "{path}" stands for dir/"out".
+  std::vector<std::string> messages;
+  std::vector<std::string> state;  // of dir afterwards
+};
+
+void PrintTo(const OutputKindCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class OutputKindTest : public WorkflowTest, public ::testing::WithParamInterface<OutputKindCase> {};
+
+TEST_P(OutputKindTest, IsChosenAndWrittenAsAPlainWriteWould) {
+  const OutputKindCase& c = GetParam();
+  CompleteExactPass(&winMain::radConformal);
+  ASSERT_TRUE(messages.texts.empty()) << Messages();
+  const fs::path dir = folder.Path() / "chosen";
+  fs::create_directory(dir);
+  if (const std::string why = c.prepare(dir); !why.empty()) GTEST_SKIP() << why;
+
+  ChooseOutput(FolderItem(dir / "out"));
+  PressTransform();
+  std::vector<std::string> expected;
+  for (std::string text : c.messages) {
+    if (const auto at = text.find("{path}"); at != std::string::npos) {
+      text.replace(at, 6, (dir / "out").string());
+    }
+    expected.push_back(text);
+  }
+  EXPECT_EQ(messages.texts, expected);
+  EXPECT_EQ(FolderState(dir), c.state);
+}
+
+const std::string kWritten = std::string(kExactOutput);
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, OutputKindTest,
+    ::testing::Values(
+        OutputKindCase{"DanglingLinkGetsItsTarget",
+                       [](const fs::path& dir) {
+                         fs::create_symlink("target.csv", dir / "out");
+                         return std::string();
+                       },
+                       {},
+                       {"out: link to target.csv", "target.csv: file: " + kWritten}},
+        OutputKindCase{
+            "HardLinkedFileKeepsBothNames",
+            [](const fs::path& dir) {
+              TempFolder::WriteAt(dir / "out", "earlier\n");
+              fs::create_hard_link(dir / "out", dir / "other");
+              return std::string();
+            },
+            {},
+            {"other: file with 2 names: " + kWritten, "out: file with 2 names: " + kWritten}},
+        OutputKindCase{"CharacterDeviceStaysOne",
+                       [](const fs::path& dir) { return MakeNullDevice(dir / "out"); },
+                       {},
+                       {"out: character device"}},
+        // Chosen at once, without a wait for a reader; written only when
+        // a program reads it.
+        OutputKindCase{"FifoWithoutReader",
+                       [](const fs::path& dir) {
+                         MakeFifo(dir / "out");
+                         return std::string();
+                       },
+                       {"Cannot write the output file \"{path}\": no program is reading from this "
+                        "FIFO (named pipe) (error " +
+                        std::to_string(ENXIO) + "). Nothing was written; the file is as it was."},
+                       {"out: FIFO"}},
+        OutputKindCase{"BlockDeviceIsRefused",
+                       [](const fs::path& dir) { return MakeBlockDevice(dir / "out"); },
+                       {"Could not create file: \"out\": it is a block device, not a regular file, "
+                        "a FIFO or a character device."},
+                       {"out: block device"}},
+        OutputKindCase{"FolderIsRefused",
+                       [](const fs::path& dir) {
+                         fs::create_directory(dir / "out");
+                         return std::string();
+                       },
+                       {"Could not create file: " + Str(EISDIR) + " " + std::strerror(EISDIR)},
+                       {"out: folder"}}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+TEST_F(FileChoiceTest, AFifoChosenAsOutputIsWrittenThroughToItsReader) {
+  CompleteExactPass(&winMain::radConformal);
+  const fs::path fifo = folder.Path() / "pipe";
+  MakeFifo(fifo);
+  ChooseOutput(FolderItem(fifo));
+  EXPECT_EQ(Main().txtOutFile().Text(), "pipe");
+  FifoReader reader(fifo);
+  reader.Start();
+  PressTransform();
+  EXPECT_EQ(reader.Received(), kExactOutput);
+  EXPECT_TRUE(messages.texts.empty()) << Messages();
+  EXPECT_EQ(ResultsText(), std::string(kExactOutput) + std::string(kExactOutput));
 }
 
 }  // namespace

@@ -34,10 +34,12 @@ class TempFolder {
 
   // Writes the bytes exactly as given and returns a reference to the file.
   FolderItem Write(const std::string& name, std::string_view bytes) const {
-    const auto file = path_ / name;
+    WriteAt(path_ / name, bytes);
+    return FolderItem(path_ / name);
+  }
+  static void WriteAt(const std::filesystem::path& file, std::string_view bytes) {
     std::ofstream out(file, std::ios::binary);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return FolderItem(file);
   }
 
   FolderItem Item(const std::string& name) const { return FolderItem(path_ / name); }

@@ -38,6 +38,13 @@ class IOException : public RuntimeException {
   std::string message_;
 };
 
+// A write that failed after the file was emptied or partly written: the file
+// may hold only some of the new lines.
+class IncompleteFileException : public IOException {
+ public:
+  using IOException::IOException;
+};
+
 // The file is of a kind that cannot be read or written as text here (a FIFO,
 // a device, a socket). The text says which kind, for the user.
 class FileKindException : public RuntimeException {
