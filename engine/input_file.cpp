@@ -4,6 +4,7 @@
 #include "toolkit/core/message.h"
 #include "toolkit/core/text.h"
 #include "toolkit/core/text_stream.h"
+#include "toolkit/core/visible_text.h"
 
 namespace korvanta {
 namespace {
@@ -17,12 +18,11 @@ std::string FieldList(const InputFileFormat& format) {
   return list;
 }
 
-// Field text in a message: quoted, and cut short so a stray binary file
-// cannot flood the message box.
+// Field text in a message: quoted, shown visibly and cut short, so a stray
+// binary file can neither flood the message box nor hide what it holds.
 std::string Quoted(std::string_view text) {
   constexpr std::size_t kShown = 40;
-  if (text.size() <= kShown) return "\"" + std::string(text) + "\"";
-  return "\"" + std::string(text.substr(0, kShown)) + "...\"";
+  return "\"" + VisibleText(text, kShown) + "\"";
 }
 
 }  // namespace
@@ -46,15 +46,15 @@ std::optional<InputRecords> ReadInputFile(const FolderItemRef& file,
     return std::nullopt;
   };
 
+  std::int64_t line_number = 0;  // of the line being read
   try {
     TextInputStream stream = TextInputStream::Open(file);
     InputRecords records;
-    std::int64_t line_number = 0;
     std::int64_t first_blank_line = 0;  // of the blank lines since the last data line
     const std::size_t needed = format.field_names.size();
     while (!stream.EndOfFile()) {
-      const std::string line = stream.ReadLine();
       ++line_number;
+      const std::string line = stream.ReadLine();
       if (IsBlank(line)) {
         if (first_blank_line == 0) first_blank_line = line_number;
         continue;
@@ -88,6 +88,16 @@ std::optional<InputRecords> ReadInputFile(const FolderItemRef& file,
     }
     stream.Close();
     return records;
+  } catch (const LineTooLongException&) {
+    return fail(line_number,
+                "the line is longer than 1 MiB (" +
+                    Int64ToString(static_cast<std::int64_t>(TextInputStream::kMaxLineBytes)) +
+                    " bytes); this is not a text file of points.");
+  } catch (const TextEncodingException&) {
+    MessageBox(where + " is UTF-16 text; save it as UTF-8 or as plain text CSV and choose " +
+               "it again.");
+  } catch (const FileKindException& e) {
+    MessageBox("Cannot read " + where + ": " + e.what() + ".");
   } catch (const IOException& e) {
     MessageBox("Cannot read " + where + ": " + Str(e.ErrorNumber()) + " " + e.Message());
   } catch (const NilObjectException&) {

@@ -1,4 +1,5 @@
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/transform_engine.h"
@@ -40,20 +41,29 @@ bool AdmitsTransformation(const FolderItemRef& output, const FolderItemRef& poin
 
 // The one transformation routine; the models differ only in title,
 // coefficient count and formulas. Every line is computed before the file is
-// touched, and the file is replaced whole, so a failure leaves the earlier
-// output in place and nothing in the window that the file does not hold.
+// touched, and the file is written whole (see ReplaceFileLines), so the
+// window never shows lines that the file does not hold.
 void Transform(const TransformModel& model, std::int64_t n, const FolderItemRef& output,
                const FolderItemRef& points, ReportWindows& windows) {
   if (!AdmitsTransformation(output, points, n)) return;
   const std::vector<std::string> lines = TransformedLines(model, n);
   windows.ResultsWindow().SetTitle(std::string(model.title));
   windows.ResultsWindow().SetVisible(true);
+  const auto fail = [&](const std::string& reason, std::string_view afterwards) {
+    MessageBox("Cannot write the output file \"" + output->Path().string() + "\": " + reason +
+               ". " + std::string(afterwards));
+  };
   try {
     ReplaceFileLines(*output, lines);
+  } catch (const IncompleteFileException& e) {
+    fail(e.Message() + " (error " + Str(e.ErrorNumber()) + ")", "The file may be incomplete.");
+    return;
   } catch (const IOException& e) {
-    MessageBox("Cannot write the output file \"" + output->Path().string() + "\": " + e.Message() +
-               " (error " + Str(e.ErrorNumber()) +
-               "). Nothing was written; the file is as it was.");
+    fail(e.Message() + " (error " + Str(e.ErrorNumber()) + ")",
+         "Nothing was written; the file is as it was.");
+    return;
+  } catch (const FileKindException& e) {
+    fail(e.what(), "Nothing was written; the file is as it was.");
     return;
   }
   for (const auto& line : lines) windows.ResultsWindow().AddText(line + std::string(EndOfLine));

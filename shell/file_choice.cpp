@@ -1,7 +1,10 @@
 // The two file choices of the main window. Each proves at once that the
 // chosen file can be used, so a file that cannot be read or written is
-// reported when the user picks it, not later in the middle of a step.
+// reported when the user picks it, not later in the middle of a step. Neither
+// ever waits: a FIFO is refused as input, and as output it is opened only
+// when there is something to write.
 #include "shell/winMain.h"
+#include "toolkit/core/atomic_file.h"
 #include "toolkit/core/dialogs.h"
 #include "toolkit/core/exceptions.h"
 #include "toolkit/core/message.h"
@@ -21,19 +24,25 @@ FolderItemRef winMain::GetInputFile() {
   } catch (const IOException& e) {
     MessageBox("Cannot open " + Str(e.ErrorNumber()) + "  " + e.Message());
     return std::nullopt;
+  } catch (const FileKindException& e) {
+    MessageBox("Cannot open \"" + file->Name() + "\": " + e.what() + ".");
+    return std::nullopt;
   }
   return file;
 }
 
-// The output file exists, empty, from the moment it is chosen.
+// The output file exists, empty, from the moment it is chosen, where writing
+// it would empty it too (see CreateOrEmptyFile).
 FolderItemRef winMain::GetOutputFile() {
   FolderItemRef file = GetSaveFolderItem("", "");
   if (!file) return std::nullopt;
   try {
-    TextOutputStream stream = TextOutputStream::Create(file);
-    stream.Close();
+    CreateOrEmptyFile(*file);
   } catch (const IOException& e) {
     MessageBox("Could not create file: " + Str(e.ErrorNumber()) + " " + e.Message());
+    return std::nullopt;
+  } catch (const FileKindException& e) {
+    MessageBox("Could not create file: \"" + file->Name() + "\": " + e.what() + ".");
     return std::nullopt;
   }
   return file;

@@ -1,14 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/support/engine_fixture.h"
+#include "tests/support/special_files.h"
 
 namespace korvanta {
 namespace {
 
 using Readers = testing::EngineTest;
 using E = TransformEngine;
+using namespace std::string_literals;
 
 std::string Lines(int count, const std::string& prefix, const std::string& rest) {
   std::string text;
@@ -130,7 +133,24 @@ INSTANTIATE_TEST_SUITE_P(
                 "most 50."},
         BadFile{"LongFieldIsCut", false, "P1,1," + std::string(100, 'z') + "\n",
                 "Points file \"bad-points.csv\", line 1: y is not a number: \"" +
-                    std::string(40, 'z') + "...\"."}),
+                    std::string(40, 'z') + "...\"."},
+        // "é" would take bytes 40 and 41.
+        BadFile{"CutBeforeACharacter", false, "P1,1," + std::string(39, 'z') + "\xC3\xA9z\n",
+                "Points file \"bad-points.csv\", line 1: y is not a number: \"" +
+                    std::string(39, 'z') + "...\"."},
+        BadFile{"ControlAndInvalidBytesShown", true, "P1,1"s + '\0' + "\x1B\xFF,2,3,4\n",
+                "Control file \"bad-control.csv\", line 1: E is not a number: "
+                "\"1\\x00\\x1B\\xFF\"."},
+        BadFile{"Utf16WithMark", true, "\xFF\xFE" + testing::AsUtf16(false, "P1,1,2,3,4\r\n"),
+                "Control file \"bad-control.csv\" is UTF-16 text; save it as UTF-8 or as plain "
+                "text CSV and choose it again."},
+        BadFile{"Utf16WithoutMark", false, testing::AsUtf16(true, "P1,1,2\r\n"),
+                "Points file \"bad-points.csv\" is UTF-16 text; save it as UTF-8 or as plain "
+                "text CSV and choose it again."},
+        // A picture chosen by mistake: 2 MiB with no line end after two good lines.
+        BadFile{"LineLongerThanOneMiB", false, "P1,1,2\nP2,3,4\n" + std::string(2 << 20, '\x89'),
+                "Points file \"bad-points.csv\", line 3: the line is longer than 1 MiB (1048576 "
+                "bytes); this is not a text file of points."}),
     [](const auto& param_info) { return std::string(param_info.param.name); });
 
 TEST_F(Readers, IdIsAnyTextAndIsNotChecked) {
@@ -145,6 +165,19 @@ TEST_F(Readers, AFileThatVanishedIsReportedByName) {
   ASSERT_EQ(messages.texts.size(), 1u);
   EXPECT_EQ(messages.texts[0].rfind("Cannot read Control file \"gone.csv\": 2 ", 0), 0u)
       << messages.texts[0];
+}
+
+// A FIFO would hold the read until a writer came; a device may never end.
+TEST_F(Readers, AFileThatIsNotARegularFileIsRefusedAtOnce) {
+  LoadPoints("OLDP,1,2\n");
+  testing::MakeFifo(folder.Path() / "pipe.csv");
+  engine.PointFile = folder.Item("pipe.csv");
+  EXPECT_FALSE(engine.ReadPoints().has_value());
+  EXPECT_EQ(messages.texts,
+            std::vector<std::string>{"Cannot read Points file \"pipe.csv\": it is "
+                                     "not a regular file but a FIFO (named pipe)."});
+  EXPECT_EQ(E::PointCount, 1);
+  EXPECT_EQ(E::Points(1, 1), "OLDP");
 }
 
 TEST_F(Readers, NoFileChosenIsAMessage) {

@@ -14,6 +14,10 @@
 #include "engine/transform_models.h"
 #include "tests/support/engine_fixture.h"
 #include "tests/support/file_failures.h"
+#include "tests/support/other_user.h"
+#include "tests/support/special_files.h"
+#include "toolkit/core/atomic_file.h"
+#include "toolkit/core/message.h"
 
 namespace korvanta {
 namespace {
@@ -296,14 +300,24 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& test) { return std::string(test.param.name); });
 
 // ---- A file that cannot be written: the message names it and the reason,
-// its earlier content stays, and no line is appended.
+// and says what became of the file; no line is appended.
+
+const std::string kAsItWas = "Nothing was written; the file is as it was.";
+
+std::string SystemReason(int error_number) {
+  return std::string(std::strerror(error_number)) + " (error " + std::to_string(error_number) + ")";
+}
+
+const std::string kPointsState = "points.csv: file: P,100,200\nQ,300,400\n";
 
 struct WriteFailureCase {
   const char* name;
-  bool needs_permissions;  // meaningless for root
-  int error_number;
-  // Prepares the failure after the file was chosen; returns what is kept.
+  std::string reason;
+  std::string afterwards;
+  // Prepares the failure after out.txt was chosen; gives "" or why it cannot
+  // be had here.
   std::function<std::string(const testing::TempFolder&)> prepare;
+  std::vector<std::string> state;  // of the folder afterwards; none where it is gone
   std::function<void(const std::function<void()>&)> around = [](const auto& run) { run(); };
 };
 
@@ -316,52 +330,141 @@ class TransformationWriteFailures : public Transformation,
 
 TEST_P(TransformationWriteFailures, ShowTheFileAndTheReasonAndAppendNothing) {
   const WriteFailureCase& c = GetParam();
-  if (c.needs_permissions && testing::RunningAsRoot()) {
-    GTEST_SKIP() << "root is not stopped by permissions; the other cases fail for root too";
-  }
   LoadPoints("P,100,200\nQ,300,400\n");
   StoreCoeff(kShift, kExact);
   ChooseOutput("earlier content\n");
-  const std::string kept = c.prepare(folder);
+  if (const std::string why = c.prepare(folder); !why.empty()) GTEST_SKIP() << why;
   c.around([&] { engine.ConformalTrans(2); });
 
   const std::string path = engine.OutputFile->Path().string();
-  ASSERT_EQ(messages.texts.size(), 1u) << Messages();
-  EXPECT_EQ(messages.texts[0], "Cannot write the output file \"" + path +
-                                   "\": " + std::strerror(c.error_number) + " (error " +
-                                   std::to_string(c.error_number) +
-                                   "). Nothing was written; the file is as it was.");
+  EXPECT_EQ(messages.texts, std::vector<std::string>{"Cannot write the output file \"" + path +
+                                                     "\": " + c.reason + ". " + c.afterwards});
   EXPECT_EQ(windows.results.calls, RunCalls("Conformal Transformation", {}));
-  std::error_code ec;
-  fs::permissions(folder.Path(), fs::perms::owner_all, fs::perm_options::add, ec);
-  if (!kept.empty()) {
-    EXPECT_EQ(Output(), kept);
-    EXPECT_EQ(testing::FolderEntries(folder.Path()),
-              (std::vector<std::string>{"out.txt", "points.csv"}));
-  }
+  EXPECT_EQ(testing::FolderState(folder.Path()), c.state);
+}
+
+std::string RemoveFolder(const testing::TempFolder& f) {
+  fs::remove_all(f.Path());
+  return "";
+}
+
+std::string Unchanged(const testing::TempFolder&) {
+  return "";
+}
+
+// The chosen file becomes another kind of file after it was chosen.
+std::string ReplaceByFifo(const testing::TempFolder& f) {
+  fs::remove(f.Path() / "out.txt");
+  testing::MakeFifo(f.Path() / "out.txt");
+  return "";
+}
+
+std::string ReplaceByBlockDevice(const testing::TempFolder& f) {
+  fs::remove(f.Path() / "out.txt");
+  return testing::MakeBlockDevice(f.Path() / "out.txt");
+}
+
+// A second name makes the file one that is written in place.
+std::string LinkASecondName(const testing::TempFolder& f) {
+  fs::create_hard_link(f.Path() / "out.txt", f.Path() / "other.txt");
+  return "";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, TransformationWriteFailures,
-    ::testing::Values(WriteFailureCase{"WriteFailsHalfway", false, EFBIG,
-                                       [](const testing::TempFolder&) {
-                                         return std::string("earlier content\n");
-                                       },
-                                       [](const std::function<void()>& run) {
-                                         testing::FileSizeLimit limit(16);
-                                         run();
-                                       }},
-                      WriteFailureCase{"FolderRemovedAfterChoosing", false, ENOENT,
-                                       [](const testing::TempFolder& f) {
-                                         fs::remove_all(f.Path());
-                                         return std::string();
-                                       }},
-                      WriteFailureCase{"ReadOnlyFolder", true, EACCES,
-                                       [](const testing::TempFolder& f) {
-                                         fs::permissions(f.Path(), fs::perms(0555));
-                                         return std::string("earlier content\n");
-                                       }}),
+    ::testing::Values(
+        WriteFailureCase{"WriteFailsHalfway",
+                         SystemReason(EFBIG),
+                         kAsItWas,
+                         &Unchanged,
+                         {"out.txt: file: earlier content\n", kPointsState},
+                         [](const std::function<void()>& run) {
+                           testing::FileSizeLimit limit(16);
+                           run();
+                         }},
+        WriteFailureCase{
+            "FolderRemovedAfterChoosing", SystemReason(ENOENT), kAsItWas, &RemoveFolder, {}},
+        WriteFailureCase{"FifoWithoutReader",
+                         "no program is reading from this FIFO (named pipe) (error " +
+                             std::to_string(ENXIO) + ")",
+                         kAsItWas,
+                         &ReplaceByFifo,
+                         {"out.txt: FIFO", kPointsState}},
+        WriteFailureCase{"BlockDevice",
+                         "it is a block device, not a regular file, a FIFO or a character device",
+                         kAsItWas,
+                         &ReplaceByBlockDevice,
+                         {"out.txt: block device", kPointsState}},
+        // Written in place, the file was emptied before the write failed.
+        WriteFailureCase{"InPlaceWriteFailsHalfway",
+                         SystemReason(EFBIG),
+                         "The file may be incomplete.",
+                         &LinkASecondName,
+                         {"other.txt: file with 2 names: P, 110.0000, 220.000",
+                          "out.txt: file with 2 names: P, 110.0000, 220.000", kPointsState},
+                         [](const std::function<void()>& run) {
+                           testing::FileSizeLimit limit(20);
+                           run();
+                         }}),
     [](const auto& test) { return std::string(test.param.name); });
+
+// ---- As a user whom permissions stop (CI runs as root, whom they do not:
+// see AsOtherUser), with the messages the child saw as its report.
+
+class TransformationAsAUser : public Transformation {
+ protected:
+  void SetUp() override {
+    Transformation::SetUp();
+    fs::permissions(folder.Path(), fs::perms(0755));  // whatever the umask, the user may enter
+    LoadPoints("P,100,200\nQ,300,400\n");
+    StoreCoeff(kShift, kExact);
+  }
+  std::string RunAsOtherUser(const std::function<void()>& steps) {
+    return testing::AsOtherUser([&] {
+      steps();
+      std::string report;
+      for (const auto& text : messages.texts) report += text + "\n";
+      return report;
+    });
+  }
+};
+
+TEST_F(TransformationAsAUser, TheUsersOwnReadOnlyFileIsRefusedWithTheSystemsReason) {
+  const fs::path mine = folder.Path() / "mine";
+  fs::create_directory(mine);
+  testing::GiveToOtherUser(mine);
+  engine.OutputFile = FolderItem(mine / "out.txt");
+  testing::TempFolder::WriteAt(mine / "out.txt", "earlier content\n");
+  testing::GiveToOtherUser(mine / "out.txt");
+  fs::permissions(mine / "out.txt", fs::perms(0444));
+
+  EXPECT_EQ(RunAsOtherUser([&] { engine.ConformalTrans(2); }),
+            "Cannot write the output file \"" + (mine / "out.txt").string() +
+                "\": " + SystemReason(EACCES) + ". " + kAsItWas + "\n");
+  EXPECT_EQ(testing::FolderState(mine),
+            std::vector<std::string>{"out.txt: file: earlier content\n"});
+}
+
+// A file anyone may write, in a folder the user may not (root's 755 folder):
+// the choice empties it and every transformation writes it in place.
+TEST_F(TransformationAsAUser, AWritableFileInAFolderTheUserMayNotWriteIsWrittenInPlace) {
+  const fs::path theirs = folder.Path() / "theirs";
+  fs::create_directory(theirs);
+  testing::TempFolder::WriteAt(theirs / "out.txt", "earlier content\n");
+  fs::permissions(theirs / "out.txt", fs::perms(0666));
+  fs::permissions(theirs, fs::perms(testing::RunningAsRoot() ? 0755 : 0555));
+  engine.OutputFile = FolderItem(theirs / "out.txt");
+
+  EXPECT_EQ(RunAsOtherUser([&] {
+              CreateOrEmptyFile(*engine.OutputFile);  // the choice of the file
+              if (!testing::ReadBytes(theirs / "out.txt").empty()) MessageBox("not emptied");
+              engine.ConformalTrans(2);
+              engine.ConformalTrans(1);
+            }),
+            "");
+  EXPECT_EQ(testing::FolderState(theirs),
+            std::vector<std::string>{"out.txt: file: P, 110.0000, 220.0000, 0.00000, 0.00000\n"});
+}
 
 }  // namespace
 }  // namespace korvanta

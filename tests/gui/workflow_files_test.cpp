@@ -2,16 +2,21 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "tests/support/special_files.h"
 #include "tests/support/workflow_fixture.h"
 #include "toolkit/core/text.h"
 #include "toolkit/qt/application.h"
 
 namespace korvanta::testing {
 namespace {
+
+namespace fs = std::filesystem;
 
 const std::string kNoSuchFile = std::strerror(ENOENT);
 
@@ -61,6 +66,28 @@ TEST_F(FileChoiceTest, TheMessagesCarryTheErrorNumberAndText) {
                                 "Could not create file: " + Str(ENOENT) + " " + kNoSuchFile}));
 }
 
+TEST_F(FileChoiceTest, AnInputFileThatIsNotARegularFileIsRefusedAtOnce) {
+  const fs::path fifo = folder.Path() / "pipe.csv";
+  MakeFifo(fifo);
+  const BoundSocket socket(folder.Path() / "socket.csv");
+  const std::string no_device = MakeNullDevice(folder.Path() / "null.csv");
+  std::vector<std::string> expected{
+      "Cannot open \"pipe.csv\": it is not a regular file but a FIFO (named pipe).",
+      "Cannot open \"socket.csv\": it is not a regular file but a socket."};
+  std::vector<std::string> names{"pipe.csv", "socket.csv"};
+  if (no_device.empty()) {
+    names.push_back("null.csv");
+    expected.push_back(
+        "Cannot open \"null.csv\": it is not a regular file but a character device.");
+  }
+  for (const auto& name : names) {
+    dialogs.AnswerOpen(folder.Item(name));
+    EXPECT_FALSE(Main().GetInputFile().has_value()) << name;
+  }
+  EXPECT_EQ(messages.texts, expected);
+  if (!no_device.empty()) GTEST_SKIP() << "character device not tried: " << no_device;
+}
+
 // Which step's dialog yields the file, and how the test answers it.
 struct FileStep {
   bool save;
@@ -78,6 +105,7 @@ struct KeptCase {
   bool cancel;          // the dialog is cancelled instead
   bool missing_folder;  // the file lies in a folder that does not exist
   std::string message;  // the one message expected, "" for none
+  bool fifo = false;    // the file is a FIFO (named pipe) that no program writes
 };
 
 void PrintTo(const KeptCase& c, std::ostream* os) {
@@ -100,6 +128,7 @@ TEST_P(KeptStateTest, AChoiceThatYieldsNoUsableFileKeepsEverything) {
     answer = c.missing_folder ? folder.Item("missing/" + name)
              : c.file.empty() ? folder.Item(name)
                               : Write(name, c.file);
+    if (c.fifo) MakeFifo(answer->Path());
   }
   if (c.step.save) {
     dialogs.AnswerSave(answer);
@@ -134,7 +163,16 @@ INSTANTIATE_TEST_SUITE_P(
         KeptCase{"ControlShortLine", kControlStep, "D1,1,2,3,4\nD2,1,2,3\n", false, false,
                  "Control file"},
         KeptCase{"ControlNotANumber", kControlStep, "D1,1,2,x,4\n", false, false, "Control file"},
-        KeptCase{"PointsShortLine", kPointsStep, "R1,1,2\nR2,3\n", false, false, "Points file"}),
+        KeptCase{"PointsShortLine", kPointsStep, "R1,1,2\nR2,3\n", false, false, "Points file"},
+        // Refused at once: reading a FIFO would wait for a writer.
+        KeptCase{"ControlIsAFifo", kControlStep, "", false, false,
+                 "Cannot open \"new-ControlIsAFifo.csv\": it is not a regular file but a FIFO "
+                 "(named pipe).",
+                 true},
+        KeptCase{"PointsIsAFifo", kPointsStep, "", false, false,
+                 "Cannot open \"new-PointsIsAFifo.csv\": it is not a regular file but a FIFO "
+                 "(named pipe).",
+                 true}),
     [](const auto& test) { return std::string(test.param.name); });
 
 class InputFailureTest : public WorkflowTest {};
@@ -170,6 +208,109 @@ TEST_F(InputFailureTest, ACancelledOutputKeepsTheEarlierFileForTransform) {
   std::filesystem::remove(folder.Path() / "out.csv");
   PressTransform();
   EXPECT_EQ(ReadBytes(folder.Path() / "out.csv"), kExactOutput);
+}
+
+// ---- The output file at the edges: chosen and then written as a plain
+// write would, nothing else replaced or left behind.
+
+struct OutputKindCase {
+  const char* name;
+  // Makes dir/"out"; gives "" or why it cannot be had here.
+  std::function<std::string(const fs::path& dir)> prepare;
+  // Of the choice, then of a transformation; "{path}" stands for dir/"out".
+  std::vector<std::string> messages;
+  std::vector<std::string> state;  // of dir afterwards
+};
+
+void PrintTo(const OutputKindCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class OutputKindTest : public WorkflowTest, public ::testing::WithParamInterface<OutputKindCase> {};
+
+TEST_P(OutputKindTest, IsChosenAndWrittenAsAPlainWriteWould) {
+  const OutputKindCase& c = GetParam();
+  CompleteExactPass(&winMain::radConformal);
+  ASSERT_TRUE(messages.texts.empty()) << Messages();
+  const fs::path dir = folder.Path() / "chosen";
+  fs::create_directory(dir);
+  if (const std::string why = c.prepare(dir); !why.empty()) GTEST_SKIP() << why;
+
+  ChooseOutput(FolderItem(dir / "out"));
+  PressTransform();
+  std::vector<std::string> expected;
+  for (std::string text : c.messages) {
+    if (const auto at = text.find("{path}"); at != std::string::npos) {
+      text.replace(at, 6, (dir / "out").string());
+    }
+    expected.push_back(text);
+  }
+  EXPECT_EQ(messages.texts, expected);
+  EXPECT_EQ(FolderState(dir), c.state);
+}
+
+const std::string kWritten = std::string(kExactOutput);
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, OutputKindTest,
+    ::testing::Values(
+        OutputKindCase{"DanglingLinkGetsItsTarget",
+                       [](const fs::path& dir) {
+                         fs::create_symlink("target.csv", dir / "out");
+                         return std::string();
+                       },
+                       {},
+                       {"out: link to target.csv", "target.csv: file: " + kWritten}},
+        OutputKindCase{
+            "HardLinkedFileKeepsBothNames",
+            [](const fs::path& dir) {
+              TempFolder::WriteAt(dir / "out", "earlier\n");
+              fs::create_hard_link(dir / "out", dir / "other");
+              return std::string();
+            },
+            {},
+            {"other: file with 2 names: " + kWritten, "out: file with 2 names: " + kWritten}},
+        OutputKindCase{"CharacterDeviceStaysOne",
+                       [](const fs::path& dir) { return MakeNullDevice(dir / "out"); },
+                       {},
+                       {"out: character device"}},
+        // Chosen at once, without a wait for a reader; written only when
+        // a program reads it.
+        OutputKindCase{"FifoWithoutReader",
+                       [](const fs::path& dir) {
+                         MakeFifo(dir / "out");
+                         return std::string();
+                       },
+                       {"Cannot write the output file \"{path}\": no program is reading from this "
+                        "FIFO (named pipe) (error " +
+                        std::to_string(ENXIO) + "). Nothing was written; the file is as it was."},
+                       {"out: FIFO"}},
+        OutputKindCase{"BlockDeviceIsRefused",
+                       [](const fs::path& dir) { return MakeBlockDevice(dir / "out"); },
+                       {"Could not create file: \"out\": it is a block device, not a regular file, "
+                        "a FIFO or a character device."},
+                       {"out: block device"}},
+        OutputKindCase{"FolderIsRefused",
+                       [](const fs::path& dir) {
+                         fs::create_directory(dir / "out");
+                         return std::string();
+                       },
+                       {"Could not create file: " + Str(EISDIR) + " " + std::strerror(EISDIR)},
+                       {"out: folder"}}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+TEST_F(FileChoiceTest, AFifoChosenAsOutputIsWrittenThroughToItsReader) {
+  CompleteExactPass(&winMain::radConformal);
+  const fs::path fifo = folder.Path() / "pipe";
+  MakeFifo(fifo);
+  ChooseOutput(FolderItem(fifo));
+  EXPECT_EQ(Main().txtOutFile().Text(), "pipe");
+  FifoReader reader(fifo);
+  reader.Start();
+  PressTransform();
+  EXPECT_EQ(reader.Received(), kExactOutput);
+  EXPECT_TRUE(messages.texts.empty()) << Messages();
+  EXPECT_EQ(ResultsText(), std::string(kExactOutput) + std::string(kExactOutput));
 }
 
 }  // namespace

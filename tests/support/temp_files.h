@@ -34,10 +34,12 @@ class TempFolder {
 
   // Writes the bytes exactly as given and returns a reference to the file.
   FolderItem Write(const std::string& name, std::string_view bytes) const {
-    const auto file = path_ / name;
+    WriteAt(path_ / name, bytes);
+    return FolderItem(path_ / name);
+  }
+  static void WriteAt(const std::filesystem::path& file, std::string_view bytes) {
     std::ofstream out(file, std::ios::binary);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return FolderItem(file);
   }
 
   FolderItem Item(const std::string& name) const { return FolderItem(path_ / name); }
@@ -49,6 +51,17 @@ class TempFolder {
 inline std::string ReadBytes(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// ASCII text as UTF-16 writes it ("Unicode text" of a spreadsheet), without
+// a byte-order mark.
+inline std::string AsUtf16(bool big_endian, std::string_view ascii) {
+  std::string bytes;
+  for (const char c : ascii) {
+    bytes += big_endian ? '\0' : c;
+    bytes += big_endian ? c : '\0';
+  }
+  return bytes;
 }
 
 }  // namespace korvanta::testing

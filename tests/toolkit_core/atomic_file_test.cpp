@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -12,6 +13,8 @@
 #include <vector>
 
 #include "tests/support/file_failures.h"
+#include "tests/support/other_user.h"
+#include "tests/support/special_files.h"
 #include "tests/support/temp_files.h"
 #include "toolkit/core/exceptions.h"
 
@@ -95,7 +98,6 @@ TEST(ReplaceFileLines, AFileReachedThroughALinkIsReplacedWhereTheLinkPoints) {
 struct FailureCase {
   const char* name;
   int error_number;
-  bool needs_permissions;  // meaningless for root, who passes every permission
   // Prepares the failure and returns the file to write.
   std::function<FolderItem(const TempFolder&)> prepare;
   // Run around the write itself.
@@ -110,9 +112,6 @@ class ReplaceFileLinesFails : public ::testing::TestWithParam<FailureCase> {};
 
 TEST_P(ReplaceFileLinesFails, WithTheSystemsErrorAndTheEarlierFileInPlace) {
   const FailureCase& c = GetParam();
-  if (c.needs_permissions && testing::RunningAsRoot()) {
-    GTEST_SKIP() << "root is not stopped by permissions; the other cases fail for root too";
-  }
   TempFolder folder;
   const FolderItem file = c.prepare(folder);
   std::error_code ec;
@@ -134,42 +133,357 @@ TEST_P(ReplaceFileLinesFails, WithTheSystemsErrorAndTheEarlierFileInPlace) {
   if (existed) {
     EXPECT_EQ(ReadBytes(file.Path()), before);
   }
-  fs::permissions(folder.Path(), fs::perms::owner_all, fs::perm_options::add, ec);
   EXPECT_EQ(FolderEntries(file.Path().parent_path()), entries_before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReplaceFileLinesFails,
     ::testing::Values(FailureCase{
-                          "WriteFailsHalfway", EFBIG, false,
+                          "WriteFailsHalfway", EFBIG,
                           [](const TempFolder& f) { return f.Write("out.txt", "earlier\n"); },
                           [](const std::function<void()>& write) {
                             testing::FileSizeLimit limit(8);
                             write();
                           }},
-                      FailureCase{"FolderRemovedAfterChoosing", ENOENT, false,
+                      FailureCase{"FolderRemovedAfterChoosing", ENOENT,
                                   [](const TempFolder& f) {
                                     fs::create_directory(f.Path() / "gone");
                                     const FolderItem file(f.Path() / "gone" / "out.txt");
                                     fs::remove(f.Path() / "gone");
                                     return file;
                                   }},
-                      FailureCase{"ParentIsARegularFile", ENOTDIR, false,
+                      FailureCase{"ParentIsARegularFile", ENOTDIR,
                                   [](const TempFolder& f) {
                                     f.Write("plain", "not a folder\n");
                                     return FolderItem(f.Path() / "plain" / "out.txt");
                                   }},
-                      FailureCase{"TargetIsAFolder", EISDIR, false,
+                      FailureCase{"TargetIsAFolder", EISDIR,
                                   [](const TempFolder& f) {
                                     fs::create_directories(f.Path() / "out.txt" / "inside");
                                     return f.Item("out.txt");
-                                  }},
-                      FailureCase{"ReadOnlyFolder", EACCES, true,
-                                  [](const TempFolder& f) {
-                                    const FolderItem file = f.Write("out.txt", "earlier\n");
-                                    fs::permissions(f.Path(), fs::perms(0555));
-                                    return file;
                                   }}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+// ---- Links, hard links, FIFOs and devices: written as a plain write would
+// write them, and nothing but their content changes.
+
+// What one write or choice came to, as a test compares it.
+std::string Outcome(const std::function<void()>& act) {
+  try {
+    act();
+    return "done";
+  } catch (const IncompleteFileException& e) {
+    return "incomplete: " + e.Message() + " (" + std::to_string(e.ErrorNumber()) + ")";
+  } catch (const IOException& e) {
+    return "refused: " + e.Message() + " (" + std::to_string(e.ErrorNumber()) + ")";
+  } catch (const FileKindException& e) {
+    return "refused: " + std::string(e.what());
+  }
+}
+
+std::string Refused(int error_number) {
+  return "refused: " + std::string(std::strerror(error_number)) + " (" +
+         std::to_string(error_number) + ")";
+}
+std::string Incomplete(int error_number) {
+  return "incomplete: " + std::string(std::strerror(error_number)) + " (" +
+         std::to_string(error_number) + ")";
+}
+std::string RefusedKind(const std::string& kind) {
+  return "refused: it is " + kind + ", not a regular file, a FIFO or a character device";
+}
+const std::string kNoReader =
+    "refused: no program is reading from this FIFO (named pipe) (" + std::to_string(ENXIO) + ")";
+
+// CreateOrEmptyFile, as choosing the file does, or the write of "new".
+std::string ChooseOrWrite(bool choose, const FolderItem& file) {
+  return Outcome([&] {
+    if (choose) {
+      CreateOrEmptyFile(file);
+    } else {
+      ReplaceFileLines(file, {"new"});
+    }
+  });
+}
+
+// Makes out.txt what the case needs; gives "" or why it cannot be had here.
+using Prepare = std::function<std::string(const fs::path& folder)>;
+
+std::string Nothing(const fs::path&) {
+  return "";
+}
+std::string Existing(const fs::path& folder) {
+  TempFolder::WriteAt(folder / "out.txt", "old\n");
+  return "";
+}
+std::string DanglingLink(const fs::path& folder) {
+  fs::create_symlink("target.txt", folder / "out.txt");
+  return "";
+}
+std::string HardLinked(const fs::path& folder) {
+  Existing(folder);
+  fs::create_hard_link(folder / "out.txt", folder / "other.txt");
+  return "";
+}
+std::string Fifo(const fs::path& folder) {
+  testing::MakeFifo(folder / "out.txt");
+  return "";
+}
+std::string NullDevice(const fs::path& folder) {
+  return testing::MakeNullDevice(folder / "out.txt");
+}
+std::string BlockDevice(const fs::path& folder) {
+  return testing::MakeBlockDevice(folder / "out.txt");
+}
+
+struct TargetCase {
+  const char* name;
+  bool choose;  // see ChooseOrWrite
+  Prepare prepare;
+  std::string outcome;
+  std::vector<std::string> state;  // of the folder afterwards
+};
+
+void PrintTo(const TargetCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class OutputTargets : public ::testing::TestWithParam<TargetCase> {};
+
+TEST_P(OutputTargets, AreWrittenAsAPlainWriteWouldAndNothingElseChanges) {
+  const TargetCase& c = GetParam();
+  TempFolder folder;
+  if (const std::string why = c.prepare(folder.Path()); !why.empty()) GTEST_SKIP() << why;
+  const FolderItem file = folder.Item("out.txt");
+  EXPECT_EQ(ChooseOrWrite(c.choose, file), c.outcome);
+  EXPECT_EQ(testing::FolderState(folder.Path()), c.state);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, OutputTargets,
+    ::testing::Values(
+        TargetCase{"WriteThroughADanglingLinkCreatesItsTarget",
+                   false,
+                   &DanglingLink,
+                   "done",
+                   {"out.txt: link to target.txt", "target.txt: file: new\n"}},
+        TargetCase{
+            "WriteThroughAChainOfLinks",
+            false,
+            [](const fs::path& folder) {
+              fs::create_symlink("middle", folder / "out.txt");
+              fs::create_symlink("target.txt", folder / "middle");
+              return std::string();
+            },
+            "done",
+            {"middle: link to target.txt", "out.txt: link to middle", "target.txt: file: new\n"}},
+        TargetCase{"WriteToALoopOfLinks",
+                   false,
+                   [](const fs::path& folder) {
+                     fs::create_symlink("out.txt", folder / "out.txt");
+                     return std::string();
+                   },
+                   Refused(ELOOP),
+                   {"out.txt: link to out.txt"}},
+        TargetCase{"WriteToAHardLinkedFileKeepsBothNames",
+                   false,
+                   &HardLinked,
+                   "done",
+                   {"other.txt: file with 2 names: new\n", "out.txt: file with 2 names: new\n"}},
+        TargetCase{"WriteToAFifoWithoutReader", false, &Fifo, kNoReader, {"out.txt: FIFO"}},
+        TargetCase{
+            "WriteToACharacterDevice", false, &NullDevice, "done", {"out.txt: character device"}},
+        TargetCase{"WriteToABlockDevice",
+                   false,
+                   &BlockDevice,
+                   RefusedKind("a block device"),
+                   {"out.txt: block device"}},
+        TargetCase{"WriteToASocket",
+                   false,
+                   [](const fs::path& folder) {
+                     static_cast<void>(testing::BoundSocket(folder / "out.txt"));
+                     return std::string();
+                   },
+                   RefusedKind("a socket"),
+                   {"out.txt: socket"}},
+        TargetCase{"ChoosingANewFileCreatesIt", true, &Nothing, "done", {"out.txt: file: "}},
+        TargetCase{"ChoosingAFileEmptiesIt", true, &Existing, "done", {"out.txt: file: "}},
+        TargetCase{"ChoosingADanglingLinkCreatesItsTarget",
+                   true,
+                   &DanglingLink,
+                   "done",
+                   {"out.txt: link to target.txt", "target.txt: file: "}},
+        TargetCase{"ChoosingAHardLinkedFileEmptiesItInPlace",
+                   true,
+                   &HardLinked,
+                   "done",
+                   {"other.txt: file with 2 names: ", "out.txt: file with 2 names: "}},
+        // Opening a FIFO would wait for a reader, or give a reader an early end.
+        TargetCase{"ChoosingAFifoWithoutReaderNeitherWaitsNorChangesIt",
+                   true,
+                   &Fifo,
+                   "done",
+                   {"out.txt: FIFO"}},
+        TargetCase{
+            "ChoosingACharacterDevice", true, &NullDevice, "done", {"out.txt: character device"}},
+        TargetCase{"ChoosingABlockDevice",
+                   true,
+                   &BlockDevice,
+                   RefusedKind("a block device"),
+                   {"out.txt: block device"}},
+        TargetCase{"ChoosingAFolder",
+                   true,
+                   [](const fs::path& folder) {
+                     fs::create_directory(folder / "out.txt");
+                     return std::string();
+                   },
+                   Refused(EISDIR),
+                   {"out.txt: folder"}}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+TEST(ReplaceFileLines, AFifoWithAReaderGetsTheLines) {
+  TempFolder folder;
+  Fifo(folder.Path());
+  testing::FifoReader reader(folder.Path() / "out.txt");
+  reader.Start();
+  EXPECT_EQ(Outcome([&] { ReplaceFileLines(folder.Item("out.txt"), {"a, 1", "b, 2"}); }), "done");
+  EXPECT_EQ(reader.Received(), "a, 1\nb, 2\n");
+  EXPECT_EQ(testing::FolderState(folder.Path()), std::vector<std::string>{"out.txt: FIFO"});
+}
+
+// The reader takes a little and goes away while much more is to come: the
+// write fails with EPIPE, and the signal that comes with it does not end the
+// program.
+TEST(ReplaceFileLines, AFifoWhoseReaderGoesAwayIsAnIncompleteWrite) {
+  TempFolder folder;
+  Fifo(folder.Path());
+  testing::FifoReader reader(folder.Path() / "out.txt");
+  reader.Start(1);
+  const std::vector<std::string> lines(2048, std::string(1023, 'x'));
+  EXPECT_EQ(Outcome([&] { ReplaceFileLines(folder.Item("out.txt"), lines); }), Incomplete(EPIPE));
+  EXPECT_FALSE(reader.Received().empty());
+}
+
+TEST(ReplaceFileLines, AnInPlaceWriteThatFailsHalfwaySaysTheFileMayBeIncomplete) {
+  TempFolder folder;
+  HardLinked(folder.Path());
+  std::string outcome;
+  {
+    testing::FileSizeLimit limit(8);
+    outcome = Outcome([&] { ReplaceFileLines(folder.Item("out.txt"), {"a longer line", "more"}); });
+  }
+  EXPECT_EQ(outcome, Incomplete(EFBIG));
+  EXPECT_EQ(testing::FolderState(folder.Path()),
+            (std::vector<std::string>{"other.txt: file with 2 names: a longer",
+                                      "out.txt: file with 2 names: a longer"}));
+}
+
+// ---- What a user may not do. CI runs as root, whom no permission stops, so
+// the write runs in a child process as another user (see AsOtherUser).
+
+struct UserCase {
+  const char* name;
+  bool choose;  // see ChooseOrWrite
+  // Makes the folder "f" and f/out.txt in it, owned as the case needs;
+  // gives "" or why it cannot be had here.
+  std::function<std::string(const fs::path& f)> prepare;
+  std::string outcome;
+  std::vector<std::string> state;  // of f afterwards
+};
+
+void PrintTo(const UserCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+// The user's own folder, and in it the user's own file made read-only.
+std::string OwnReadOnlyFile(const fs::path& f) {
+  fs::create_directory(f);
+  testing::GiveToOtherUser(f);
+  TempFolder::WriteAt(f / "out.txt", "earlier\n");
+  testing::GiveToOtherUser(f / "out.txt");
+  fs::permissions(f / "out.txt", fs::perms(0444));
+  return "";
+}
+
+// A folder the user may not write (root's 755 folder, or the user's own 555
+// one), and in it a file anyone may write, not the user's where it can be.
+std::string WritableFileInAFolderTheUserMayNotWrite(const fs::path& f) {
+  fs::create_directory(f);
+  TempFolder::WriteAt(f / "out.txt", "earlier\n");
+  fs::permissions(f / "out.txt", fs::perms(0666));
+  fs::permissions(f, fs::perms(testing::RunningAsRoot() ? 0755 : 0555));
+  return "";
+}
+
+class OtherUserTargets : public ::testing::TestWithParam<UserCase> {};
+
+TEST_P(OtherUserTargets, AreTreatedAsAPlainWriteWouldTreatThem) {
+  const UserCase& c = GetParam();
+  TempFolder folder;
+  fs::permissions(folder.Path(), fs::perms(0755));  // whatever the umask, the user may enter
+  const fs::path f = folder.Path() / "f";
+  if (const std::string why = c.prepare(f); !why.empty()) GTEST_SKIP() << why;
+  struct stat before {};
+  const bool existed = ::stat((f / "out.txt").c_str(), &before) == 0;
+  const FolderItem file(f / "out.txt");
+
+  EXPECT_EQ(testing::AsOtherUser([&] { return ChooseOrWrite(c.choose, file); }), c.outcome);
+  EXPECT_EQ(testing::FolderState(f), c.state);
+  struct stat after {};
+  if (existed && ::stat((f / "out.txt").c_str(), &after) == 0) {
+    EXPECT_EQ(after.st_ino, before.st_ino) << "the file was replaced";
+    EXPECT_EQ(after.st_uid, before.st_uid) << "the file changed hands";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, OtherUserTargets,
+    ::testing::Values(UserCase{"WriteToTheUsersOwnReadOnlyFile",
+                               false,
+                               &OwnReadOnlyFile,
+                               Refused(EACCES),
+                               {"out.txt: file: earlier\n"}},
+                      UserCase{"ChoosingTheUsersOwnReadOnlyFile",
+                               true,
+                               &OwnReadOnlyFile,
+                               Refused(EACCES),
+                               {"out.txt: file: earlier\n"}},
+                      UserCase{"WriteFallsBackToInPlaceWhereTheFolderRefusesTheTemporaryFile",
+                               false,
+                               &WritableFileInAFolderTheUserMayNotWrite,
+                               "done",
+                               {"out.txt: file: new\n"}},
+                      UserCase{"ChoosingAWritableFileInAFolderTheUserMayNotWrite",
+                               true,
+                               &WritableFileInAFolderTheUserMayNotWrite,
+                               "done",
+                               {"out.txt: file: "}},
+                      UserCase{"WriteToANewFileInAFolderTheUserMayNotWrite",
+                               false,
+                               [](const fs::path& f) {
+                                 fs::create_directory(f);
+                                 testing::GiveToOtherUser(f);
+                                 fs::permissions(f, fs::perms(0555));
+                                 return std::string();
+                               },
+                               Refused(EACCES),
+                               {}},
+                      // The user's folder would take a replacement, but the replacement
+                      // would be the user's: the file is written where it is and stays
+                      // root's.
+                      UserCase{"WriteKeepsTheOwnerOfAnotherUsersFile",
+                               false,
+                               [](const fs::path& f) {
+                                 if (!testing::RunningAsRoot())
+                                   return std::string("only root can make a file of another user");
+                                 fs::create_directory(f);
+                                 testing::GiveToOtherUser(f);
+                                 TempFolder::WriteAt(f / "out.txt", "earlier\n");
+                                 fs::permissions(f / "out.txt", fs::perms(0666));
+                                 return std::string();
+                               },
+                               "done",
+                               {"out.txt: file: new\n"}}),
     [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace

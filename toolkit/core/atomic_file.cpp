@@ -1,17 +1,23 @@
 #include "toolkit/core/atomic_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstddef>
+#include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <optional>
 #include <random>
 #include <string_view>
 
+#include "toolkit/core/exceptions.h"
+#include "toolkit/core/file_kind.h"
 #include "toolkit/core/text_stream.h"
+#include "toolkit/core/unique_fd.h"
 
 namespace korvanta {
 namespace {
@@ -21,17 +27,140 @@ namespace fs = std::filesystem;
 // Keeps the temporary name within the length a folder entry may have.
 constexpr std::size_t kMaxNamePart = 200;
 constexpr int kNameAttempts = 100;
+// As the system's own limit on links followed in one path.
+constexpr int kMaxLinkHops = 40;
 
 [[noreturn]] void ThrowLastError() {
   ThrowIOException(errno != 0 ? errno : EIO);
 }
 
-// The file a symbolic link leads to, so that replacing it keeps the link.
-fs::path WriteTarget(const fs::path& chosen) {
-  std::error_code ec;
-  if (!fs::is_symlink(chosen, ec)) return chosen;
-  const fs::path resolved = fs::weakly_canonical(chosen, ec);
-  return ec ? chosen : resolved;
+// The file at the end of a chain of symbolic links, whether it exists or
+// not, so that writing it keeps the links and creates what a link that leads
+// nowhere yet names.
+fs::path FollowLinks(fs::path path) {
+  for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+    std::error_code ec;
+    if (!fs::is_symlink(path, ec)) return path;
+    const fs::path next = fs::read_symlink(path, ec);
+    if (ec) return path;
+    path = next.is_absolute() ? next : path.parent_path() / next;
+  }
+  return path;  // a loop of links: looking at it gives ELOOP
+}
+
+void RequireWritableKind(mode_t mode) {
+  if (S_ISDIR(mode)) ThrowIOException(EISDIR);
+  if (!S_ISREG(mode) && !S_ISFIFO(mode) && !S_ISCHR(mode)) {
+    throw FileKindException("it is " + FileKindName(mode) +
+                            ", not a regular file, a FIFO or a character device");
+  }
+}
+
+// What is there now: nothing, or a kind of file that can be written. Looked
+// at before any open, so that no other kind of device is ever opened.
+std::optional<struct stat> Examine(const fs::path& target) {
+  struct stat info {};
+  errno = 0;
+  if (::stat(target.c_str(), &info) != 0) {
+    if (errno == ENOENT) return std::nullopt;
+    ThrowLastError();
+  }
+  RequireWritableKind(info.st_mode);
+  return info;
+}
+
+struct OpenFile {
+  UniqueFd fd;
+  struct stat info {};
+};
+
+// Opens an existing file for writing without waiting: a FIFO that no program
+// reads is refused at once. A file the user may not write is refused here.
+OpenFile OpenExisting(const fs::path& target) {
+  OpenFile file;
+  errno = 0;
+  file.fd = UniqueFd(::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (!file.fd) {
+    const int error = errno;
+    struct stat info {};
+    if (error == ENXIO && ::stat(target.c_str(), &info) == 0 && S_ISFIFO(info.st_mode)) {
+      throw IOException(ENXIO, "no program is reading from this FIFO (named pipe)");
+    }
+    ThrowIOException(error);
+  }
+  errno = 0;
+  if (::fstat(file.fd.Get(), &file.info) != 0) ThrowLastError();
+  RequireWritableKind(file.info.st_mode);
+  MakeBlocking(file.fd.Get());
+  return file;
+}
+
+// Writes everything; gives 0 or the errno of the failure, and in `written`
+// how many bytes went out before it.
+int WriteAll(int fd, std::string_view bytes, std::size_t& written) {
+  written = 0;
+  while (written < bytes.size()) {
+    errno = 0;
+    const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return errno != 0 ? errno : EIO;
+    }
+    if (n == 0) return EIO;
+    written += static_cast<std::size_t>(n);
+  }
+  return 0;
+}
+
+// While it lives, a write to a FIFO whose reader has gone fails with EPIPE
+// instead of ending the program with SIGPIPE.
+class SigpipeHeld {
+ public:
+  SigpipeHeld() {
+    sigemptyset(&pipe_);
+    sigaddset(&pipe_, SIGPIPE);
+    sigset_t pending;
+    sigemptyset(&pending);
+    ::sigpending(&pending);
+    pending_before_ = sigismember(&pending, SIGPIPE) == 1;
+    ::pthread_sigmask(SIG_BLOCK, &pipe_, &previous_);
+  }
+  ~SigpipeHeld() {
+    if (!pending_before_) {
+      const timespec no_wait{};
+      while (::sigtimedwait(&pipe_, nullptr, &no_wait) > 0) {
+      }
+    }
+    ::pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+  }
+  SigpipeHeld(const SigpipeHeld&) = delete;
+  SigpipeHeld& operator=(const SigpipeHeld&) = delete;
+
+ private:
+  sigset_t pipe_{};
+  sigset_t previous_{};
+  bool pending_before_ = false;
+};
+
+// Empties the file, writes the content and syncs; a FIFO or a device is
+// written through, neither emptied nor synced.
+void WriteInPlace(OpenFile file, std::string_view content) {
+  const bool regular = S_ISREG(file.info.st_mode);
+  errno = 0;
+  if (regular && ::ftruncate(file.fd.Get(), 0) != 0) ThrowLastError();
+  std::size_t written = 0;
+  int error = 0;
+  {
+    const SigpipeHeld held;
+    error = WriteAll(file.fd.Get(), content, written);
+  }
+  errno = 0;
+  if (error == 0 && regular && ::fsync(file.fd.Get()) != 0) error = errno;
+  errno = 0;
+  if (file.fd.Close() != 0 && error == 0) error = errno != 0 ? errno : EIO;
+  if (error == 0) return;
+  if (!regular && written == 0) ThrowIOException(error);
+  throw IncompleteFileException(error, std::strerror(error));
 }
 
 std::string RandomSuffix(std::mt19937_64& random) {
@@ -43,93 +172,137 @@ std::string RandomSuffix(std::mt19937_64& random) {
   return suffix;
 }
 
-// A temporary file beside the target, opened exclusively. Created with mode
-// 0666 so that the user's umask decides, as for any new file.
-struct TempFile {
-  int fd = -1;
-  fs::path path;
+// A temporary file beside the target, opened exclusively and removed again
+// unless it was renamed into place. Created with mode 0666 so that the
+// user's umask decides, as for any new file.
+class TempFile {
+ public:
+  explicit TempFile(const fs::path& target) {
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const std::string name = target.filename().string().substr(0, kMaxNamePart);
+    std::mt19937_64 random(std::random_device{}());
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+      path_ = folder / ("." + name + ".korvanta-tmp-" + RandomSuffix(random));
+      errno = 0;
+      fd_ = UniqueFd(
+          ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
+      if (fd_) return;
+      if (errno != EEXIST) ThrowLastError();
+    }
+    ThrowIOException(EEXIST);
+  }
+  ~TempFile() {
+    fd_.Reset();
+    if (!renamed_) ::unlink(path_.c_str());
+  }
+  TempFile(const TempFile&) = delete;
+  TempFile& operator=(const TempFile&) = delete;
+
+  UniqueFd& Fd() { return fd_; }
+  const fs::path& Path() const { return path_; }
+  void Renamed() { renamed_ = true; }
+
+ private:
+  fs::path path_;
+  UniqueFd fd_;
+  bool renamed_ = false;
 };
 
-TempFile CreateTempBeside(const fs::path& target) {
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  const std::string name = target.filename().string().substr(0, kMaxNamePart);
-  std::mt19937_64 random(std::random_device{}());
-  for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-    TempFile temp;
-    temp.path = folder / ("." + name + ".korvanta-tmp-" + RandomSuffix(random));
-    errno = 0;
-    temp.fd = ::open(temp.path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-    if (temp.fd >= 0) return temp;
-    if (errno != EEXIST) ThrowLastError();
-  }
-  ThrowIOException(EEXIST);
+// The folder turned the temporary file or its rename down: no write
+// permission, or a sticky folder and a file of another user.
+bool FolderRefuses(int error) {
+  return error == EACCES || error == EPERM;
 }
 
-void WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    errno = 0;
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      ThrowLastError();
-    }
-    if (written == 0) ThrowIOException(EIO);
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-}
-
-// An existing file's mode and owner carry over to its replacement; failing
-// to carry the owner (a user may not give a file away) is not an error.
-void CarryOverAttributes(int fd, const std::optional<struct stat>& earlier) {
-  if (!earlier) return;
+// The earlier file's mode, and its owner and group where they differ from
+// the new file's. False where the owner cannot be kept: a replacement would
+// then give the file away from its owner.
+bool CarryOverAttributes(int fd, const struct stat& earlier) {
   errno = 0;
-  if (::fchmod(fd, earlier->st_mode & 07777) != 0) ThrowLastError();
-  [[maybe_unused]] const int ignored = ::fchown(fd, earlier->st_uid, earlier->st_gid);
+  if (::fchmod(fd, earlier.st_mode & 07777) != 0) ThrowLastError();
+  struct stat now {};
+  if (::fstat(fd, &now) != 0) ThrowLastError();
+  if (now.st_uid == earlier.st_uid && now.st_gid == earlier.st_gid) return true;
+  return ::fchown(fd, earlier.st_uid, earlier.st_gid) == 0;
 }
 
 // Makes the rename itself durable. Some file systems refuse to sync a
 // folder; the new content is already on disk, so that is not an error.
 void SyncFolder(const fs::path& target) {
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
+  const UniqueFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (fd) ::fsync(fd.Get());
 }
 
-}  // namespace
+// The content through a temporary file renamed over the target. False, with
+// nothing changed, where an existing file is better written in place (see
+// FolderRefuses and CarryOverAttributes); any other failure throws, with the
+// target as it was.
+bool ReplaceWhole(const fs::path& target, std::string_view content, const struct stat* earlier) {
+  std::optional<TempFile> temp;
+  try {
+    temp.emplace(target);
+  } catch (const IOException& e) {
+    if (earlier != nullptr && FolderRefuses(e.ErrorNumber())) return false;
+    throw;
+  }
+  const int fd = temp->Fd().Get();
+  if (earlier != nullptr && !CarryOverAttributes(fd, *earlier)) return false;
+  std::size_t written = 0;
+  if (const int error = WriteAll(fd, content, written); error != 0) ThrowIOException(error);
+  errno = 0;
+  if (::fsync(fd) != 0) ThrowLastError();
+  errno = 0;
+  if (temp->Fd().Close() != 0) ThrowLastError();
+  errno = 0;
+  if (::rename(temp->Path().c_str(), target.c_str()) != 0) {
+    if (earlier != nullptr && FolderRefuses(errno)) return false;
+    ThrowLastError();
+  }
+  temp->Renamed();
+  SyncFolder(target);
+  return true;
+}
 
-void ReplaceFileLines(const FolderItem& file, const std::vector<std::string>& lines) {
-  const fs::path target = WriteTarget(file.Path());
-
-  std::optional<struct stat> earlier;
-  struct stat info {};
-  if (::stat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode)) earlier = info;
-
+std::string Joined(const std::vector<std::string>& lines) {
   std::string content;
   for (const auto& line : lines) {
     content += line;
     content += '\n';
   }
+  return content;
+}
 
-  TempFile temp = CreateTempBeside(target);
-  try {
-    WriteAll(temp.fd, content);
-    CarryOverAttributes(temp.fd, earlier);
-    errno = 0;
-    if (::fsync(temp.fd) != 0) ThrowLastError();
-    const int fd = temp.fd;
-    temp.fd = -1;
-    errno = 0;
-    if (::close(fd) != 0) ThrowLastError();
-    errno = 0;
-    if (::rename(temp.path.c_str(), target.c_str()) != 0) ThrowLastError();
-  } catch (...) {
-    if (temp.fd >= 0) ::close(temp.fd);
-    ::unlink(temp.path.c_str());
-    throw;
+}  // namespace
+
+void ReplaceFileLines(const FolderItem& file, const std::vector<std::string>& lines) {
+  const fs::path target = FollowLinks(file.Path());
+  const std::string content = Joined(lines);
+  if (!Examine(target)) {
+    ReplaceWhole(target, content, nullptr);
+    return;
   }
-  SyncFolder(target);
+  OpenFile existing = OpenExisting(target);
+  if (S_ISREG(existing.info.st_mode) && existing.info.st_nlink == 1 &&
+      ReplaceWhole(target, content, &existing.info)) {
+    return;
+  }
+  WriteInPlace(std::move(existing), content);
+}
+
+void CreateOrEmptyFile(const FolderItem& file) {
+  const fs::path target = FollowLinks(file.Path());
+  const std::optional<struct stat> info = Examine(target);
+  errno = 0;
+  if (info && !S_ISREG(info->st_mode)) {
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) ThrowLastError();
+    return;
+  }
+  UniqueFd fd(::open(target.c_str(),
+                     O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
+  if (!fd) ThrowLastError();
+  errno = 0;
+  if (fd.Close() != 0) ThrowLastError();
 }
 
 }  // namespace korvanta

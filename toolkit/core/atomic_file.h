@@ -7,14 +7,36 @@
 
 namespace korvanta {
 
-// Replaces the whole content of the file with the lines, each ended with LF,
-// so that the file holds either all of the new lines or its earlier content,
-// never a part: the lines go to a temporary file in the same folder, which is
-// flushed to disk and then renamed over the file. A file reached through a
-// symbolic link is replaced where the link points, and the link stays. An
-// existing file keeps its permissions. Throws IOException (the errno and the
-// system's text) when any step fails; the temporary file is then removed and
-// the file is as it was.
+// Replaces the whole content of the file with the lines, each ended with LF.
+//
+// A regular file with one name, in a folder that takes a new file, holds
+// either all of the new lines or its earlier content, never a part: the lines
+// go to a temporary file beside it, which is synced and renamed over it and
+// keeps the earlier file's mode and owner. Everywhere else the file is
+// written in place, as a plain write would do it, so that nothing but its
+// content changes:
+// - symbolic links are followed to the end of the chain and stay; a link
+//   that leads nowhere yet gets its target created;
+// - a file with more than one name (hard links) keeps every name;
+// - a file whose folder refuses the temporary file or its rename, or whose
+//   owner a replacement could not keep, is written where it is;
+// - a FIFO or a character device is written through; a FIFO that no program
+//   reads is refused at once instead of waited on.
+// A file the user may not write (a read-only file) is refused with the
+// system's reason, even where the folder would let a replacement in.
+// Writing in place empties the file, writes the lines and syncs.
+//
+// Throws IOException (the errno and the system's text) when the file is as
+// it was, IncompleteFileException when the failure came after the file was
+// emptied or partly written, and FileKindException for a kind of file that is
+// not written (a block device, a socket). No temporary file is left behind.
 void ReplaceFileLines(const FolderItem& file, const std::vector<std::string>& lines);
+
+// What choosing the output file does to it, by the same rules, and without
+// ever blocking: a regular file (also the one a link leads to, created where
+// it does not exist yet) is created or emptied; a FIFO or a character device
+// is only checked for writing, since opening it would wait for a reader or
+// hand one an early end. Throws as ReplaceFileLines does.
+void CreateOrEmptyFile(const FolderItem& file);
 
 }  // namespace korvanta

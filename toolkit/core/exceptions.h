@@ -38,4 +38,31 @@ class IOException : public RuntimeException {
   std::string message_;
 };
 
+// A write that failed after the file was emptied or partly written: the file
+// may hold only some of the new lines.
+class IncompleteFileException : public IOException {
+ public:
+  using IOException::IOException;
+};
+
+// The file is of a kind that cannot be read or written as text here (a FIFO,
+// a device, a socket). The text says which kind, for the user.
+class FileKindException : public RuntimeException {
+ public:
+  using RuntimeException::RuntimeException;
+};
+
+// A line longer than a text stream takes: the file is not text of lines, or
+// not the file the user meant.
+class LineTooLongException : public RuntimeException {
+ public:
+  using RuntimeException::RuntimeException;
+};
+
+// Text in an encoding the streams do not read (UTF-16).
+class TextEncodingException : public RuntimeException {
+ public:
+  using RuntimeException::RuntimeException;
+};
+
 }  // namespace korvanta

@@ -1,9 +1,16 @@
 #include "toolkit/core/text_stream.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
+#include <utility>
 
 #include "toolkit/core/exceptions.h"
+#include "toolkit/core/file_kind.h"
 
 namespace korvanta {
 
@@ -13,80 +20,136 @@ void ThrowIOException(int error_number) {
 
 namespace {
 
-std::FILE* OpenFile(const FolderItemRef& file, const char* mode) {
+constexpr std::size_t kReadBytes = 64 * 1024;
+// What the start of a file must show to be taken for UTF-16 without a mark.
+constexpr std::size_t kSniffBytes = 64;
+
+void RequireNamed(const FolderItemRef& file) {
   if (!file) throw NilObjectException("no file was chosen");
-  errno = 0;
-  std::FILE* f = std::fopen(file->Path().c_str(), mode);
-  if (f == nullptr) ThrowIOException(errno);
-  return f;
+}
+
+void RequireRegular(mode_t mode) {
+  if (!S_ISREG(mode)) {
+    throw FileKindException("it is not a regular file but " + FileKindName(mode));
+  }
+}
+
+// A UTF-16 byte-order mark, or NUL bytes in every odd (little-endian) or
+// every even (big-endian) position with none in the others: what ASCII text
+// looks like in UTF-16.
+bool LooksLikeUtf16(std::string_view start) {
+  const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(start[i]); };
+  if (start.size() >= 2 &&
+      ((byte(0) == 0xFF && byte(1) == 0xFE) || (byte(0) == 0xFE && byte(1) == 0xFF))) {
+    return true;
+  }
+  const std::size_t pairs = start.size() / 2;
+  if (pairs < 2) return false;
+  bool little = true;
+  bool big = true;
+  for (std::size_t i = 0; i < pairs; ++i) {
+    const bool first_nul = byte(2 * i) == 0;
+    const bool second_nul = byte(2 * i + 1) == 0;
+    little = little && !first_nul && second_nul;
+    big = big && first_nul && !second_nul;
+  }
+  return little || big;
 }
 
 }  // namespace
 
-void TextInputStream::Closer::operator()(std::FILE* f) const {
-  std::fclose(f);
-}
-
-TextInputStream::TextInputStream(std::FILE* file) : file_(file) {
-  // Skip a UTF-8 byte-order mark; anything else at the start is text.
-  const int b0 = std::fgetc(file);
-  if (b0 == 0xEF) {
-    const int b1 = std::fgetc(file);
-    if (b1 == 0xBB) {
-      const int b2 = std::fgetc(file);
-      if (b2 == 0xBF) return;
-    }
-  }
-  std::rewind(file);
-}
+TextInputStream::TextInputStream(UniqueFd fd) : fd_(std::move(fd)) {}
 
 TextInputStream TextInputStream::Open(const FolderItemRef& file) {
-  return TextInputStream(OpenFile(file, "rb"));
-}
-
-void TextInputStream::ThrowIfFailed() {
-  if (file_ && std::ferror(file_.get())) ThrowIOException(errno != 0 ? errno : EIO);
-}
-
-int TextInputStream::Peek() {
-  if (!file_) return EOF;
+  RequireNamed(file);
+  const char* path = file->Path().c_str();
+  // The kind is looked at before the open, so that no device is ever
+  // opened, and again after it, in case the file was replaced in between.
+  struct stat info {};
   errno = 0;
-  const int c = std::fgetc(file_.get());
-  if (c == EOF) {
-    ThrowIfFailed();
-    return EOF;
+  if (::stat(path, &info) != 0) ThrowIOException(errno);
+  RequireRegular(info.st_mode);
+  errno = 0;
+  UniqueFd fd(::open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (!fd) ThrowIOException(errno);
+  if (::fstat(fd.Get(), &info) != 0) ThrowIOException(errno);
+  RequireRegular(info.st_mode);
+  MakeBlocking(fd.Get());
+  return TextInputStream(std::move(fd));
+}
+
+TextInputStream TextInputStream::FromDescriptor(int fd) {
+  return TextInputStream(UniqueFd(fd));
+}
+
+// Reads more after the unread bytes; false at the end of the file. Called
+// only with fewer unread bytes than kSniffBytes, so there is always room.
+bool TextInputStream::Fill() {
+  if (at_end_ || !fd_) return false;
+  if (!buffer_) buffer_ = std::make_unique_for_overwrite<char[]>(kReadBytes);
+  if (begin_ > 0) {
+    std::copy(buffer_.get() + begin_, buffer_.get() + end_, buffer_.get());
+    end_ -= begin_;
+    begin_ = 0;
   }
-  std::ungetc(c, file_.get());
-  return c;
+  while (true) {
+    errno = 0;
+    const ssize_t got = ::read(fd_.Get(), buffer_.get() + end_, kReadBytes - end_);
+    if (got > 0) {
+      end_ += static_cast<std::size_t>(got);
+      return true;
+    }
+    if (got == 0) {
+      at_end_ = true;
+      return false;
+    }
+    if (errno != EINTR) ThrowIOException(errno != 0 ? errno : EIO);
+  }
+}
+
+// Looks at the start of the text in the buffer: a UTF-8 mark is skipped,
+// UTF-16 refused. Until it passes, every read looks again and refuses again.
+void TextInputStream::Start() {
+  while (Buffered() < kSniffBytes && Fill()) {
+  }
+  const std::string_view start(buffer_.get() + begin_, Buffered());
+  if (LooksLikeUtf16(start)) throw TextEncodingException("the file is UTF-16 text");
+  if (start.starts_with("\xEF\xBB\xBF")) begin_ += 3;
+  started_ = true;
 }
 
 bool TextInputStream::EndOfFile() {
-  return Peek() == EOF;
+  if (!started_) Start();
+  return Buffered() == 0 && !Fill();
 }
 
 std::string TextInputStream::ReadLine() {
+  if (!started_) Start();
   std::string line;
-  if (!file_) return line;
-  errno = 0;
-  while (true) {
-    const int c = std::fgetc(file_.get());
-    if (c == EOF) {
-      ThrowIfFailed();
-      return line;
+  while (Buffered() > 0 || Fill()) {
+    const char* first = buffer_.get() + begin_;
+    const char* last = buffer_.get() + end_;
+    const char* stop = std::find_if(first, last, [](char c) { return c == '\n' || c == '\r'; });
+    const auto taken = static_cast<std::size_t>(stop - first);
+    if (line.size() + taken > kMaxLineBytes) {
+      throw LineTooLongException("the line is longer than " + std::to_string(kMaxLineBytes) +
+                                 " bytes");
     }
-    if (c == '\n') return line;
-    if (c == '\r') {
-      const int next = std::fgetc(file_.get());
-      if (next != '\n' && next != EOF) std::ungetc(next, file_.get());
-      if (next == EOF) ThrowIfFailed();
-      return line;
-    }
-    line.push_back(static_cast<char>(c));
+    line.append(first, stop);
+    begin_ += taken;
+    if (stop == last) continue;
+    const char line_end = *stop;
+    ++begin_;
+    if (line_end == '\r' && (Buffered() > 0 || Fill()) && buffer_[begin_] == '\n') ++begin_;
+    return line;
   }
+  return line;
 }
 
 void TextInputStream::Close() {
-  file_.reset();
+  fd_.Reset();
+  begin_ = end_ = 0;
+  at_end_ = true;
 }
 
 void TextOutputStream::Closer::operator()(std::FILE* f) const {
@@ -96,7 +159,11 @@ void TextOutputStream::Closer::operator()(std::FILE* f) const {
 TextOutputStream::TextOutputStream(std::FILE* file) : file_(file) {}
 
 TextOutputStream TextOutputStream::Create(const FolderItemRef& file) {
-  return TextOutputStream(OpenFile(file, "wb"));
+  RequireNamed(file);
+  errno = 0;
+  std::FILE* f = std::fopen(file->Path().c_str(), "wb");
+  if (f == nullptr) ThrowIOException(errno);
+  return TextOutputStream(f);
 }
 
 void TextOutputStream::WriteLine(std::string_view line) {
