@@ -2,10 +2,11 @@
 # Measures Korvanta's start-up, up to its main window on screen, against two
 # plain Qt Widgets programs: the same main window built directly with Qt (the
 # yardstick; goal: Korvanta within 1.05 times it) and an empty window of the
-# same size (the floor). hyperfine times all three under one Xvfb and on Qt's
-# offscreen platform; the runs are split into rounds that alternate between
-# the programs, each round in another order, and the summary gives the
-# medians over all runs with the ratios of the medians.
+# same size (the floor). Each program ends right after its window's first
+# expose; hyperfine times the whole process, teardown included, under one
+# Xvfb and on Qt's offscreen platform. The runs are split into rounds that
+# alternate between the programs, each round in another order, and the
+# summary gives the medians over all runs with the ratios of the medians.
 # Usage: bench/startup/run.sh <build folder>
 # The build folder is configured with -DKORVANTA_BENCH=ON and a Release build.
 # RUNS (default 60, at least 20) sets the runs per program, ROUNDS (default
