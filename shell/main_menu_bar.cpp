@@ -1,6 +1,6 @@
 #include "shell/main_menu_bar.h"
 
-#include <array>
+#include <cstddef>
 #include <memory>
 #include <string>
 
@@ -9,25 +9,7 @@ namespace {
 
 constexpr std::size_t kFileRows = 2;
 
-constexpr std::array<MenuRow, 11> kRows{{
-    {"", false, "FileMenu", "&File", ""},
-    {"FileMenu", true, "FileQuit", "E&xit", ""},
-    {"", false, "EditMenu", "&Edit", ""},
-    {"EditMenu", false, "EditUndo", "&Undo", "Ctrl+Z"},
-    {"EditMenu", false, "EditSeparator1", "-", std::nullopt},
-    {"EditMenu", false, "EditCut", "Cu&t", "Ctrl+X"},
-    {"EditMenu", false, "EditCopy", "&Copy", "Ctrl+C"},
-    {"EditMenu", false, "EditPaste", "&Paste", "Ctrl+V"},
-    {"EditMenu", false, "EditClear", "&Delete", ""},
-    {"EditMenu", false, "EditSeparator2", "-", std::nullopt},
-    {"EditMenu", false, "EditSelectAll", "Select &All", "Ctrl+A"},
-}};
-
 }  // namespace
-
-std::span<const MenuRow> MainMenuRows() {
-  return kRows;
-}
 
 MainMenuBar::MainMenuBar() {
   Untitled0();

@@ -1,25 +1,32 @@
 #!/usr/bin/env bash
-# Measures Korvanta's start-up against a bare Qt Widgets program with
-# hyperfine, under one Xvfb and on Qt's offscreen platform, and prints the
-# ratio of the means. Usage: bench/startup/run.sh <build folder>
+# Measures Korvanta's start-up, up to its main window on screen, against two
+# plain Qt Widgets programs: the same main window built directly with Qt (the
+# yardstick; goal: Korvanta within 1.05 times it) and an empty window of the
+# same size (the floor). Each program ends right after its window's first
+# expose; hyperfine times the whole process, teardown included, under one
+# Xvfb and on Qt's offscreen platform. The runs are split into rounds that
+# alternate between the programs, each round in another order, and the
+# summary gives the medians over all runs with the ratios of the medians.
+# Usage: bench/startup/run.sh <build folder>
 # The build folder is configured with -DKORVANTA_BENCH=ON and a Release build.
-# RUNS (default 30, at least 20) sets the runs per program, ROUNDS (default
-# 6) the rounds they are split into.
+# RUNS (default 60, at least 20) sets the runs per program, ROUNDS (default
+# 20) the rounds they are split into.
 set -euo pipefail
 
-goal=1.15
-runs=${RUNS:-30}
-rounds=${ROUNDS:-6}
-warmup=3
+goal=1.05
+runs=${RUNS:-60}
+rounds=${ROUNDS:-20}
+warmup=1
 
 if (($# != 1)); then
   echo "usage: $0 <build folder>" >&2
   exit 2
 fi
 build=$(cd "$1" && pwd)
-korvanta="$build/bench/startup/korvanta_startup_bench"
-bare="$build/bench/startup/korvanta_bare_qt_bench"
-for program in "$korvanta" "$bare"; do
+names=(korvanta plain-qt bare-qt)
+programs=("$build/bench/startup/korvanta_startup_bench" "$build/bench/startup/korvanta_plain_qt_bench"
+          "$build/bench/startup/korvanta_bare_qt_bench")
+for program in "${programs[@]}"; do
   if [[ ! -x $program ]]; then
     echo "$program is missing: build the folder with -DKORVANTA_BENCH=ON first" >&2
     exit 2
@@ -29,8 +36,8 @@ build_type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build/CMakeCache.txt" 2>/
 if [[ $build_type != Release ]]; then
   echo "warning: $build is a '${build_type:-unknown}' build; compare Release builds" >&2
 fi
-if ((runs < 20 || rounds < 1 || runs % rounds != 0 || runs / rounds < 2)); then
-  echo "RUNS must be at least 20 and a multiple of ROUNDS, with at least 2 runs a round" >&2
+if ((runs < 20 || rounds < 1 || runs % rounds != 0)); then
+  echo "RUNS must be at least 20 and a multiple of ROUNDS" >&2
   exit 2
 fi
 per_round=$((runs / rounds))
@@ -51,7 +58,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Both programs get the same private runtime folder, so neither warns about
+# Every program gets the same private runtime folder, so none warns about
 # or creates one.
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -67,49 +74,54 @@ if ! read -r display_number <"$work/display"; then
 fi
 xvfb_display=":$display_number"
 
-# Runs hyperfine on both programs in the environment that the arguments give
-# (env's -u NAME and NAME=VALUE) and adds the means over all runs, the
-# deviations and the ratio of the means to the summary. The runs are split
-# into rounds that alternate between the programs, so a change in the load
-# of a shared machine falls on both alike.
+# The median of the numbers on standard input, one a line.
+median() {
+  sort -g | awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+# Runs the rounds in the environment that the arguments give (env's -u NAME
+# and NAME=VALUE), collects every run's time and adds the medians and their
+# ratios to the summary.
 measure() {
   local label=$1
   shift
-  local csv="$work/$label.csv"
-  echo "== $label: $rounds rounds of $per_round runs each, $warmup warm-up runs per round"
-  : >"$csv"
-  local round
-  for ((round = 1; round <= rounds; round++)); do
+  local times="$work/$label.times"
+  echo "== $label: $rounds rounds of $per_round runs per program, $warmup warm-up run each"
+  : >"$times"
+  local round i
+  for ((round = 0; round < rounds; round++)); do
+    # Each round starts with another program.
+    local order=()
+    for ((i = 0; i < ${#names[@]}; i++)); do
+      local k=$(((round + i) % ${#names[@]}))
+      order+=(-n "${names[k]}" "${programs[k]}")
+    done
     env "$@" hyperfine -N --style none --warmup "$warmup" --runs "$per_round" \
-      --export-csv "$work/round.csv" -n korvanta "$korvanta" -n bare-qt "$bare"
-    awk -F, -v round="$round" 'NR > 1 { print round "," $1 "," $2 "," $3 }' "$work/round.csv" >>"$csv"
-    awk -F, -v round="$round" -v rounds="$rounds" '
-      $1 == round { mean[$2] = $3 * 1000 }
-      END { printf "  round %d/%d: korvanta %.1f ms, bare Qt %.1f ms, ratio %.3f\n", round, rounds,
-                   mean["korvanta"], mean["bare-qt"], mean["korvanta"] / mean["bare-qt"] }
-    ' "$csv"
+      --export-json "$work/round.json" "${order[@]}" >/dev/null
+    # hyperfine writes each run's time on a line of its own.
+    awk '
+      /"command":/ { gsub(/[",]/, "", $2); command = $2 }
+      /"times": \[/ { in_times = 1; next }
+      in_times && /\]/ { in_times = 0 }
+      in_times { gsub(/[ ,]/, ""); print command, $0 * 1000 }
+    ' "$work/round.json" >>"$times"
   done
-  # Every round has the same number of runs: the overall mean is the mean of
-  # the round means, and the overall variance adds the spread within and
-  # between rounds.
-  awk -F, -v label="$label" -v goal="$goal" -v n="$per_round" '
-    { m[$2, ++k[$2]] = $3 * 1000; s[$2, k[$2]] = $4 * 1000 }
-    END {
-      for (c in k) {
-        total = 0
-        for (i = 1; i <= k[c]; ++i) total += m[c, i]
-        mean[c] = total / k[c]
-        sq = 0
-        for (i = 1; i <= k[c]; ++i) sq += (n - 1) * s[c, i] ^ 2 + n * (m[c, i] - mean[c]) ^ 2
-        sd[c] = sqrt(sq / (n * k[c] - 1))
-      }
-      ratio = mean["korvanta"] / mean["bare-qt"]
-      printf "%s: korvanta %.1f ms +- %.1f ms, bare Qt %.1f ms +- %.1f ms, ratio %.3f (goal %s: %s)\n",
-             label, mean["korvanta"], sd["korvanta"], mean["bare-qt"], sd["bare-qt"], ratio, goal,
-             ratio <= goal ? "met" : "missed"
-    }' "$csv" >>"$work/summary"
+  local -A med
+  local name
+  for name in "${names[@]}"; do
+    med[$name]=$(awk -v c="$name" '$1 == c { print $2 }' "$times" | median)
+  done
+  awk -v label="$label" -v goal="$goal" -v k="${med[korvanta]}" -v p="${med[plain-qt]}" \
+      -v b="${med[bare-qt]}" -v n="$runs" 'BEGIN {
+    printf "%s, medians of %d runs each: korvanta %.1f ms, plain Qt same window %.1f ms, bare Qt empty window %.1f ms\n",
+           label, n, k, p, b
+    printf "  korvanta / same window %.3f (goal %s: %s), korvanta / empty window %.3f\n",
+           k / p, goal, k / p <= goal ? "met" : "missed", k / b
+  }' >>"$work/summary"
 }
 
+machine=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -1)
+echo "Machine: ${machine:-unknown CPU}, $(nproc) CPUs, $(uname -sr)" >"$work/summary"
 measure xvfb DISPLAY="$xvfb_display" QT_QPA_PLATFORM=xcb
 measure offscreen -u DISPLAY QT_QPA_PLATFORM=offscreen
 

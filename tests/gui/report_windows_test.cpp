@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
+#include <QChar>
 #include <QPointer>
 #include <QRect>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextLayout>
 #include <QWidget>
 #include <algorithm>
 #include <string>
@@ -12,6 +18,7 @@
 #include "engine/windows/wnd_results.h"
 #include "tests/support/gui_fixture.h"
 #include "toolkit/qt/implicit_instance.h"
+#include "toolkit/qt/text_area.h"
 
 namespace korvanta::testing {
 namespace {
@@ -111,6 +118,33 @@ TEST_F(ReportWindowsTest, TheCoefficientsWindowIsShownAtOnceAndOkEmptiesAndHides
   windows.ParamWindow().SetVisible(true);
   EXPECT_EQ(&ImplicitInstance<wndParam>(), &param);
   EXPECT_TRUE(param.Widget()->isVisible());
+}
+
+// At survey scale a coefficient line is wider than the 268-pixel area. Its
+// standard deviation wraps onto a line that stands in, so it reads as the
+// rest of its entry; the window's text, which the user copies, is the report
+// as built.
+TEST_F(ReportWindowsTest, AWrappedCoefficientLineStandsInAndKeepsItsText) {
+  const std::string report =
+      "6 degrees of freedom\n\n"
+      "a1=  0.9996043934595225   \xC2\xB1"
+      "4.529248580515101e-06\n"
+      "a2=  -0.03021086033264488   \xC2\xB1"
+      "3.0661674312628814e-06\n";
+  TextWindow& window = windows.ParamWindow();
+  window.SetText("");
+  window.AddText("6 degrees of freedom\n\n");
+  window.AddText(report.substr(report.find("a1=")));
+  const TextArea& area = ImplicitInstance<wndParam>().txtParam();
+  EXPECT_EQ(area.Text(), report);
+
+  const QTextDocument& document = *static_cast<QTextEdit*>(area.Widget())->document();
+  const QTextBlock a2 = document.findBlockByNumber(3);
+  document.documentLayout()->blockBoundingRect(a2);  // lays the block out
+  const QTextLayout& lines = *a2.layout();
+  ASSERT_EQ(lines.lineCount(), 2);
+  EXPECT_TRUE(a2.text().mid(lines.lineAt(1).textStart()).startsWith(QChar(0x00B1)));
+  EXPECT_GT(lines.lineAt(1).x(), lines.lineAt(0).x());
 }
 
 TEST_F(ReportWindowsTest, TheCoefficientsCloseBoxGivesAFreshWindowNextTime) {

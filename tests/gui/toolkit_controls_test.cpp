@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPalette>
-#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextBlockFormat>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -154,7 +159,7 @@ TEST_F(ControlsTest, ValueFromCodeRaisesNoActionAndCanClearEveryButton) {
 TEST_F(ControlsTest, AddTextAppendsAfterEverythingTheAreaHolds) {
   TextArea& area = window.txtArea();
   area.SetText("first\n");
-  auto* edit = static_cast<QPlainTextEdit*>(area.Widget());
+  auto* edit = static_cast<QTextEdit*>(area.Widget());
   QTextCursor cursor = edit->textCursor();
   cursor.movePosition(QTextCursor::End);
   cursor.insertText("typed ");
@@ -164,6 +169,30 @@ TEST_F(ControlsTest, AddTextAppendsAfterEverythingTheAreaHolds) {
   EXPECT_EQ(area.Text(), "first\ntyped second\nthird\n");
   area.SetText("");
   EXPECT_EQ(area.Text(), "");
+}
+
+// Every paragraph hangs, however it came in: set, added or pasted.
+// The format shapes the layout alone: the text is what was put in, and
+// setting a whole text leaves nothing to undo.
+TEST_F(ControlsTest, EveryParagraphOfAnAreaHangsAndTheTextStaysAsPutIn) {
+  TextArea& area = window.txtArea();
+  auto* edit = static_cast<QTextEdit*>(area.Widget());
+  area.SetText("first\n");
+  EXPECT_FALSE(edit->document()->isUndoAvailable());
+  area.AddText("second\nthird");
+  QTextCursor end = edit->textCursor();
+  end.movePosition(QTextCursor::End);
+  edit->setTextCursor(end);
+  QGuiApplication::clipboard()->setText("\npasted\nlines");
+  edit->paste();
+  QGuiApplication::clipboard()->clear();
+  EXPECT_EQ(area.Text(), "first\nsecond\nthird\npasted\nlines");
+  ASSERT_EQ(edit->document()->blockCount(), 5);
+  for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next()) {
+    const QTextBlockFormat format = block.blockFormat();
+    EXPECT_GT(format.leftMargin(), 0.0) << block.text().toStdString();
+    EXPECT_EQ(format.textIndent(), -format.leftMargin()) << block.text().toStdString();
+  }
 }
 
 TEST_F(ControlsTest, TextColourValuesAreRedGreenBlueSo255IsBlue) {

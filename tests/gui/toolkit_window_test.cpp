@@ -141,6 +141,32 @@ TEST_F(WindowTest, AHandlerMayCloseItsOwnWindowAndCarryOn) {
   EXPECT_TRUE(messages.texts.empty());
 }
 
+// A window of one frame kind, shown.
+template <int kKind>
+class KindWindow : public Window {
+ protected:
+  void Layout() override { SetProperties({{"Type", kKind}, {"Visible", true}}); }
+};
+
+// Only a main window keeps the application running.
+TEST_F(WindowTest, ClosingTheMainWindowEndsTheEventLoopWhateverSecondaryWindowsShow) {
+  Window& main = ImplicitInstance<KindWindow<0>>();
+  Window& report = ImplicitInstance<KindWindow<1>>();
+  ImplicitInstance<KindWindow<2>>();
+  std::vector<std::string> log;
+  EXPECT_EQ(RunEventLoopWith({[&] {
+                                PressCloseBox(report);
+                                log.push_back("secondary closed");
+                              },
+                              [&] {
+                                log.push_back("loop still running");
+                                PressCloseBox(main);
+                              }}),
+            0);
+  EXPECT_EQ(log, (std::vector<std::string>{"secondary closed", "loop still running"}));
+  EXPECT_FALSE(IsOpen<KindWindow<0>>());
+}
+
 // A window whose controls cannot all be made.
 class BrokenWindow : public Window {
  protected:

@@ -189,5 +189,17 @@ TEST_F(LaterPassTest, QuitEndsTheApplicationWithStatusZero) {
   EXPECT_EQ(Application::Instance()->Run(), 0);
 }
 
+// The main window's close box ends the program as "Quit" does, also while
+// the coefficients, results and help windows are shown.
+TEST_F(LaterPassTest, ClosingTheMainWindowEndsTheApplicationWithStatusZero) {
+  CompleteExactPass(&winMain::radConformal);
+  Main().btnHelp().Press();
+  ASSERT_TRUE(ReportShown());
+  ASSERT_TRUE(ImplicitInstance<wndResults>().Visible());
+  ASSERT_TRUE(ImplicitInstance<wndHelp>().Visible());
+  EXPECT_EQ(RunEventLoopWith({[this] { PressCloseBox(Main()); }}), 0);
+  EXPECT_FALSE(IsOpen<winMain>());
+}
+
 }  // namespace
 }  // namespace korvanta::testing

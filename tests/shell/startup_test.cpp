@@ -9,9 +9,11 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 #include <QtGlobal>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -108,6 +110,26 @@ TEST_F(StartupTest, LateStartUpShowsOneMainWindowWithTheMenuBarInItsFirstState) 
   EXPECT_TRUE(window.lblAuthor().Italic());
   // The menus were not built again.
   EXPECT_EQ(MainMenuBar::Shared().Count(), 2u);
+}
+
+// Whether an image-format plugin of Qt is loaded in this process.
+bool AnImagePluginIsLoaded() {
+  std::ifstream maps("/proc/self/maps");
+  for (std::string line; std::getline(maps, line);) {
+    if (line.find("/imageformats/") != std::string::npos) return true;
+  }
+  return false;
+}
+
+// Nothing the first window shows is in a format a plugin reads, so building
+// and painting it loads none.
+TEST_F(StartupTest, TheFirstWindowIsBuiltAndPaintedWithoutImagePlugins) {
+  if (AnImagePluginIsLoaded()) GTEST_SKIP() << "an earlier test in this process loaded one";
+  Startup startup(argc_, argv_);
+  startup.EarlyStartup();
+  startup.LateStartup();
+  EXPECT_FALSE(ImplicitInstance<winMain>().Widget()->grab().isNull());
+  EXPECT_FALSE(AnImagePluginIsLoaded());
 }
 
 // File > Exit and the main window's close box both end the event loop, and

@@ -50,8 +50,9 @@ class Application {
   // Runs the event loop until Quit and gives the status passed to it. A Quit
   // that came before Run makes Run return at once.
   int Run();
-  // Ends the event loop with status; returns at once. Closing the last shown
-  // window also ends it, with status 0.
+  // Ends the event loop with status; returns at once. Closing the last main
+  // window (frame kind 0) also ends it, with status 0, whatever secondary
+  // windows are shown.
   void Quit(int status);
 
   void SetVersionData(const VersionData& data) { version_ = data; }

@@ -3,14 +3,15 @@
 #include <QApplication>
 #include <QFont>
 #include <QStyle>
-#include <QStyleFactory>
 #include <algorithm>
 #include <cmath>
+
+#include "toolkit/qt/style.h"
 
 namespace korvanta {
 
 void ApplyLook() {
-  if (QStyle* style = QStyleFactory::create(kStyleName)) {
+  if (QStyle* style = NewToolkitStyle(kStyleName)) {
     QApplication::setStyle(style);
     QApplication::setPalette(style->standardPalette());
   }

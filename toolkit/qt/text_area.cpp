@@ -1,16 +1,67 @@
 #include "toolkit/qt/text_area.h"
 
+#include <QEvent>
 #include <QFont>
-#include <QPlainTextEdit>
+#include <QFontInfo>
+#include <QMimeData>
+#include <QTextBlockFormat>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
 
 #include "toolkit/qt/text_style.h"
 
 namespace korvanta {
+namespace {
 
-TextArea::TextArea()
-    : RectControl(new QPlainTextEdit), edit_(static_cast<QPlainTextEdit*>(Widget())) {
-  edit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+// How far the wrapped lines of a paragraph stand in, in the font's size.
+constexpr double kHangingIndentEm = 2.0;
+
+// Gives every paragraph of the edit the hanging indent for its font. It
+// shapes the layout only, so it is no step the user could undo.
+void HangParagraphs(QTextEdit& edit) {
+  const double indent = kHangingIndentEm * QFontInfo(edit.font()).pixelSize();
+  QTextBlockFormat format;
+  format.setLeftMargin(indent);
+  format.setTextIndent(-indent);
+  QTextDocument* document = edit.document();
+  const bool undo = document->isUndoRedoEnabled();
+  document->setUndoRedoEnabled(false);
+  QTextCursor all(document);
+  all.select(QTextCursor::Document);
+  all.mergeBlockFormat(format);
+  document->setUndoRedoEnabled(undo);
+}
+
+// A text edit that holds plain text only. New paragraphs, typed, added,
+// pasted or dropped, go in through a cursor and so take the format of the
+// paragraph they start in: every paragraph keeps the hanging indent.
+class PlainTextEdit : public QTextEdit {
+ public:
+  PlainTextEdit() {
+    setAcceptRichText(false);
+    HangParagraphs(*this);
+  }
+
+ protected:
+  void insertFromMimeData(const QMimeData* source) override {
+    if (source == nullptr || !source->hasText()) return;
+    QTextCursor cursor = textCursor();
+    cursor.insertText(source->text());
+    setTextCursor(cursor);
+    ensureCursorVisible();
+  }
+
+  void changeEvent(QEvent* event) override {
+    QTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange) HangParagraphs(*this);
+  }
+};
+
+}  // namespace
+
+TextArea::TextArea() : RectControl(new PlainTextEdit), edit_(static_cast<QTextEdit*>(Widget())) {
+  edit_->setLineWrapMode(QTextEdit::WidgetWidth);
   edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   SetHasVerticalScrollbar(true);
 }
@@ -20,7 +71,9 @@ std::string TextArea::Text() const {
 }
 
 void TextArea::SetText(const std::string& text) {
+  // A whole new text starts with paragraphs of no format of their own.
   edit_->setPlainText(QString::fromStdString(text));
+  HangParagraphs(*edit_);
 }
 
 void TextArea::AddText(const std::string& text) {

@@ -5,11 +5,14 @@
 #include "toolkit/qt/design.h"
 #include "toolkit/qt/rect_control.h"
 
-class QPlainTextEdit;
+class QTextEdit;
 
 namespace korvanta {
 
-// A multi-line plain-text area. Line ends in its text are "\n".
+// A multi-line plain-text area. Line ends in its text are "\n". Long lines
+// wrap at the area's width, and every paragraph hangs: the lines it wraps
+// onto stand in from its first line, so a continuation never reads as an
+// entry of its own. That is layout only: the text stays as it was set.
 class TextArea : public RectControl {
  public:
   static constexpr const char* kClassName = "TextArea";
@@ -36,7 +39,7 @@ class TextArea : public RectControl {
   int FontStretch() const override;
 
  private:
-  QPlainTextEdit* edit_;
+  QTextEdit* edit_;
   bool vertical_scrollbar_ = true;
   Color color_;
 };

@@ -158,6 +158,9 @@ void Window::SetProperties(const DesignList& design) {
 
 void Window::ApplyFrame(const DesignList& design) {
   if (const auto v = design.Int("Type")) frame_kind_ = *v;
+  // Only a main window keeps the application running: closing the last one
+  // ends the event loop with status 0, whatever secondary windows show.
+  frame_->setAttribute(Qt::WA_QuitOnClose, frame_kind_ == 0);
   Qt::WindowFlags flags = frame_->windowFlags() | kFrameFlags;
   const auto button = [&](Qt::WindowType hint, const char* key) {
     if (const auto on = design.Flag(key)) flags.setFlag(hint, *on);

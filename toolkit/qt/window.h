@@ -73,7 +73,9 @@ class Window {
 
   // The design's frame kind (0 main, 1 and 2 secondary windows). Every kind
   // is an ordinary non-modal window with a title bar; HasCloseButton,
-  // HasMinimizeButton and HasMaximizeButton choose its buttons.
+  // HasMinimizeButton and HasMaximizeButton choose its buttons. Closing the
+  // last main window, by its close box or Close, ends the application with
+  // status 0 whatever secondary windows are shown.
   int FrameKind() const { return frame_kind_; }
   bool MenuBarVisible() const { return menu_bar_ != nullptr; }
 

@@ -1,0 +1,71 @@
+// The toolkit's style reads its images without Qt's format detection, yet
+// draws exactly what the style it wraps draws.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFont>
+#include <QGroupBox>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QStyle>
+#include <QStyleFactory>
+#include <memory>
+#include <string>
+
+#include "tests/support/gui_fixture.h"
+#include "toolkit/qt/look.h"
+
+namespace korvanta::testing {
+namespace {
+
+QImage Rendered(QWidget& widget, QStyle* style) {
+  widget.setStyle(style);
+  QImage image(widget.size(), QImage::Format_ARGB32);
+  image.fill(Qt::white);
+  widget.render(&image);
+  return image;
+}
+
+struct BoxCase {
+  const char* title;
+  bool enabled;
+  double font_size;
+};
+
+class StyleTest : public GuiTest {
+ protected:
+  std::unique_ptr<QStyle> fusion{QStyleFactory::create(kStyleName)};
+};
+
+class GroupBoxStyleTest : public StyleTest, public ::testing::WithParamInterface<BoxCase> {};
+
+TEST_P(GroupBoxStyleTest, AGroupBoxLooksAsTheWrappedStyleDrawsIt) {
+  QGroupBox box(GetParam().title);
+  box.setEnabled(GetParam().enabled);
+  box.setFont(ToolkitFont(GetParam().font_size));
+  box.resize(258, 162);
+  const QImage own = Rendered(box, QApplication::style());
+  EXPECT_EQ(own, Rendered(box, fusion.get()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, GroupBoxStyleTest,
+                         ::testing::Values(BoxCase{"Files", true, 0.0},
+                                           BoxCase{"Select a transformation", false, 0.0},
+                                           BoxCase{"Files", true, 20.0}, BoxCase{"", true, 0.0}),
+                         [](const auto& param_info) {
+                           return "Case" + std::to_string(param_info.index);
+                         });
+
+TEST_F(StyleTest, TheMenuBarsExtensionIconIsTheWrappedStylesOnceDrawn) {
+  const QIcon own =
+      QApplication::style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+  const QIcon theirs = fusion->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+  EXPECT_FALSE(own.isNull());
+  const QImage image = own.pixmap(16).toImage();
+  EXPECT_FALSE(image.isNull());
+  EXPECT_EQ(image, theirs.pixmap(16).toImage());
+}
+
+}  // namespace
+}  // namespace korvanta::testing
