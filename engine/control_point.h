@@ -14,6 +14,11 @@ struct ControlPoint {
   double y;
 };
 
+// Whether two control points lie at one place in x, y.
+inline bool SamePlace(const ControlPoint& a, const ControlPoint& b) {
+  return a.x == b.x && a.y == b.y;
+}
+
 // Control points 1 to K, each field converted once: an estimation reads its
 // points many times, and converting text is most of what that would cost.
 class ControlPoints {

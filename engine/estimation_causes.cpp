@@ -24,7 +24,7 @@ std::string Rounded(double value) {
 
 bool AllAtOnePlace(const ControlPoints& points) {
   for (std::int64_t u = 2; u <= points.Count(); ++u) {
-    if (points(u).x != points(1).x || points(u).y != points(1).y) return false;
+    if (!SamePlace(points(u), points(1))) return false;
   }
   return true;
 }
@@ -34,8 +34,9 @@ std::string Needs(Layout needed) {
                                 : "it needs control points at two different places.";
 }
 
-// How far a set of coordinates lies from the origin and how far its points
-// lie from their centre: the first two or the last two fields of a point.
+// How far the points' centre lies from the origin and how far the points
+// lie from their centre, in the source coordinates x, y or the target
+// coordinates E, N.
 struct Extent {
   double distance = 0.0;
   double spread = 0.0;

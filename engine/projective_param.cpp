@@ -44,10 +44,6 @@ bool AllFinite(const Row& row, const Number& l) {
   return IsFinite(l);
 }
 
-bool SamePlace(const ControlPoint& a, const ControlPoint& b) {
-  return a.x == b.x && a.y == b.y;
-}
-
 // The initial system is singular when two of its four points coincide or
 // three lie on one line; name them rather than leave it to the rank test.
 // Points after the first four may repeat any other: the passes take them as
