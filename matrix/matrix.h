@@ -58,13 +58,12 @@ enum class LeastSquaresResult {
   DeviationsOutOfRange,
 };
 
-// A diagonal element of R (of the design with its columns scaled to unit
-// size) at or below rank_tolerance times the largest counts as zero. For
-// doubles the default refuses designs dependent to working precision; sound
-// geometry at survey scale stays orders of magnitude above it. DoubleDouble
-// resolves 2^53 times finer, and its default is as much smaller. 0 refuses
-// only exactly dependent columns, for callers that judge a near-singular
-// result themselves.
+// A diagonal element of R (of the design with its columns scaled by powers
+// of two to lengths between 1/2 and 1) at or below rank_tolerance times the largest counts as zero.
+// For doubles the default refuses designs dependent to working precision; sound geometry at survey
+// scale stays orders of magnitude above it. DoubleDouble resolves 2^53 times finer, and its default
+// is as much smaller. 0 refuses only exactly dependent columns, for callers that judge a
+// near-singular result themselves.
 template <typename Number>
 inline constexpr double kDefaultRankTolerance = 1e-10;
 template <>
