@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Sets up, builds and starts Korvanta.
+# Sets up, builds the program (not the tests) and starts Korvanta.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
-"$root/scripts/build.sh" "$root/build"
+"$root/scripts/build.sh" "$root/build" --target korvanta
 exec "$root/build/shell/korvanta" "$@"

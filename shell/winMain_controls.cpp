@@ -77,18 +77,23 @@ void winMain::CreateControls0() {
 }
 
 void winMain::ConnectEvents(const std::string& name) {
-  for (const auto& [control, handler] : kButtonActions) {
-    if (control != name) continue;
+  // Each handler is copied out of its row: a lambda may not capture a
+  // structured binding on every compiler we build with (clang 14 refuses).
+  for (const Binding<PushButton>& binding : kButtonActions) {
+    if (binding.control != name) continue;
+    const auto handler = binding.handler;
     ControlAs<PushButton>(name).SetActionHandler(
         [this, handler](PushButton& button) { (this->*handler)(button); });
   }
-  for (const auto& [control, handler] : kRadioActions) {
-    if (control != name) continue;
+  for (const Binding<RadioButton>& binding : kRadioActions) {
+    if (binding.control != name) continue;
+    const auto handler = binding.handler;
     ControlAs<RadioButton>(name).SetActionHandler(
         [this, handler](RadioButton& button) { (this->*handler)(button); });
   }
-  for (const auto& [control, handler] : kTextChanges) {
-    if (control != name) continue;
+  for (const Binding<TextField>& binding : kTextChanges) {
+    if (binding.control != name) continue;
+    const auto handler = binding.handler;
     ControlAs<TextField>(name).SetTextChangeHandler(
         [this, handler](TextField& field) { (this->*handler)(field); });
   }
