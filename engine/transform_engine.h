@@ -64,7 +64,6 @@ class TransformEngine {
   void ProjectiveTrans(std::int64_t n);
 
  protected:
-  void SetReportWindows(ReportWindows* windows) { windows_ = windows; }
   ReportWindows& Windows();
 
  private:

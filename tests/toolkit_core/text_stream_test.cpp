@@ -254,23 +254,6 @@ TEST(TextInputStream, NulBytesHereAndThereAreNotUtf16) {
   EXPECT_EQ(ReadAll(folder.Write("f.txt", line + "\n")), std::vector<std::string>{line});
 }
 
-TEST(TextOutputStream, CreatesEmptiesAndWritesLines) {
-  testing::TempFolder folder;
-  const FolderItem file = folder.Write("out.txt", "old content\n");
-  auto stream = TextOutputStream::Create(file);
-  EXPECT_EQ(testing::ReadBytes(file.Path()), "");
-  stream.WriteLine("a, 1");
-  stream.WriteLine("");
-  stream.Close();
-  EXPECT_EQ(testing::ReadBytes(file.Path()), "a, 1\n\n");
-}
-
-TEST(TextOutputStream, FolderThatDoesNotExistIsIOException) {
-  testing::TempFolder folder;
-  EXPECT_THROW(TextOutputStream::Create(folder.Item("no/such/out.txt")), IOException);
-  EXPECT_THROW(TextOutputStream::Create(std::nullopt), NilObjectException);
-}
-
 TEST(FolderItem, NameIsTheFileName) {
   EXPECT_EQ(FolderItem("/tmp/site/control.csv").Name(), "control.csv");
 }

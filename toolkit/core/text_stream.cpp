@@ -152,38 +152,4 @@ void TextInputStream::Close() {
   at_end_ = true;
 }
 
-void TextOutputStream::Closer::operator()(std::FILE* f) const {
-  std::fclose(f);
-}
-
-TextOutputStream::TextOutputStream(std::FILE* file) : file_(file) {}
-
-TextOutputStream TextOutputStream::Create(const FolderItemRef& file) {
-  RequireNamed(file);
-  errno = 0;
-  std::FILE* f = std::fopen(file->Path().c_str(), "wb");
-  if (f == nullptr) ThrowIOException(errno);
-  return TextOutputStream(f);
-}
-
-void TextOutputStream::WriteLine(std::string_view line) {
-  if (!file_) throw NilObjectException("the output stream is closed");
-  errno = 0;
-  if (std::fwrite(line.data(), 1, line.size(), file_.get()) != line.size() ||
-      std::fputc('\n', file_.get()) == EOF) {
-    ThrowIOException(errno != 0 ? errno : EIO);
-  }
-}
-
-void TextOutputStream::Close() {
-  if (!file_) return;
-  errno = 0;
-  std::FILE* f = file_.release();
-  const bool flushed = std::fflush(f) == 0 && !std::ferror(f);
-  const int flush_errno = errno;
-  const bool closed = std::fclose(f) == 0;
-  if (!flushed) ThrowIOException(flush_errno != 0 ? flush_errno : EIO);
-  if (!closed) ThrowIOException(errno != 0 ? errno : EIO);
-}
-
 }  // namespace korvanta

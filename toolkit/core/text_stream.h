@@ -1,10 +1,8 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdio>
 #include <memory>
 #include <string>
-#include <string_view>
 
 #include "toolkit/core/folder_item.h"
 #include "toolkit/core/unique_fd.h"
@@ -53,27 +51,6 @@ class TextInputStream {
   std::size_t end_ = 0;
   bool started_ = false;
   bool at_end_ = false;
-};
-
-// Writes a text file line by line; every line ends with LF.
-class TextOutputStream {
- public:
-  // Creates the file, or empties one that exists. Throws NilObjectException or
-  // IOException as TextInputStream::Open does.
-  static TextOutputStream Create(const FolderItemRef& file);
-
-  // Throws IOException when the write fails.
-  void WriteLine(std::string_view line);
-  // Flushes and closes; throws IOException when the data could not be written.
-  void Close();
-
- private:
-  struct Closer {
-    void operator()(std::FILE* f) const;
-  };
-  explicit TextOutputStream(std::FILE* file);
-
-  std::unique_ptr<std::FILE, Closer> file_;
 };
 
 // The errno of the last failed call as an IOException with the system's text.
