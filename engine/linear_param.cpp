@@ -1,61 +1,46 @@
+#include <cstddef>
+#include <string>
+
 #include "engine/control_point.h"
 #include "engine/estimation_causes.h"
+#include "engine/models.h"
 #include "engine/transform_engine.h"
 #include "matrix/matrix.h"
-#include "toolkit/core/message.h"
-#include "toolkit/core/text.h"
 
 namespace korvanta {
 namespace {
 
-std::string PointsWord(std::int64_t count) {
-  return CountOf(count, "control point");
-}
-
 // A layout that cannot determine the model is named with its points; the
 // adjustment itself judges everything else, repeated points included.
-bool Solve(std::string_view model, Layout needed, const ControlPoints& points,
-           const DoubleArray2& A, std::int64_t n, const DoubleArray2& L, DoubleArray2& X) {
+bool Solve(const ModelFacts& model, Layout needed, const ControlPoints& points,
+           const DoubleArray2& A, const DoubleArray2& L, DoubleArray2& X) {
   if (const auto cause = LayoutCause(points, needed)) {
-    ReportUnsolvable(model, *cause);
+    ReportUnsolvable(model.name, *cause);
     return false;
   }
-  const auto result = Matrix::LeastSquares(A, 2 * points.Count(), n, L, X);
+  const auto result = Matrix::LeastSquares(A, 2 * points.Count(), model.coefficients, L, X);
   if (result == Matrix::LeastSquaresResult::Solved) return true;
-  ReportUnsolvable(
-      model, AdjustmentCause(result, points, "the control points do not determine it uniquely."));
+  ReportUnsolvable(model.name, AdjustmentCause(result, points,
+                                               "the control points do not determine it "
+                                               "uniquely."));
   return false;
 }
 
-void WriteLabels(std::int64_t n) {
-  for (std::int64_t j = 1; j <= n; ++j) TransformEngine::CoeffID(j) = "a" + Int64ToString(j);
+void WriteLabels(const ModelFacts& model) {
+  for (std::int64_t j = 1; j <= model.coefficients; ++j) {
+    TransformEngine::CoeffID(j) = std::string(model.labels[static_cast<std::size_t>(j - 1)]);
+  }
 }
 
 }  // namespace
 
-bool AdmitsControlCount(std::string_view model, std::int64_t K) {
-  const std::string solution = "The " + std::string(model) + " solution";
-  if (K > TransformEngine::kEstimationCapacity) {
-    MessageBox(solution + " can use at most " +
-               Int64ToString(TransformEngine::kEstimationCapacity) +
-               " control points; the count field asks for " + Int64ToString(K) + ".");
-    return false;
-  }
-  if (K > TransformEngine::ControlCount) {
-    MessageBox(solution + " needs " + PointsWord(K) + ", but the control file holds " +
-               PointsWord(TransformEngine::ControlCount) + ".");
-    return false;
-  }
-  return true;
-}
-
 bool TransformEngine::ConformalParam(std::int64_t K) {
-  constexpr std::string_view kModel = "Conformal";
-  if (!AdmitsControlCount(kModel, K)) return false;
+  const ModelFacts& model = kConformal;
+  if (!AdmitsControlCount(model, K)) return false;
   const ControlPoints points(K);
-  DoubleArray2 A(20, 4);
-  DoubleArray2 X(4, 2);
-  DoubleArray2 L(20, 2);
+  DoubleArray2 A(2 * kEstimationCapacity, model.coefficients);
+  DoubleArray2 X(model.coefficients, 2);
+  DoubleArray2 L(2 * kEstimationCapacity, 2);
   for (std::int64_t i = 2; i <= 2 * K; i += 2) {
     const ControlPoint& p = points(i / 2);
     A(i - 1, 1) = p.x;
@@ -69,19 +54,19 @@ bool TransformEngine::ConformalParam(std::int64_t K) {
     A(i, 4) = 1.0;
     L(i, 1) = p.N;
   }
-  if (!Solve(kModel, Layout::TwoPlaces, points, A, 4, L, X)) return false;
-  SaveCoeff(X, 4);
-  WriteLabels(4);
+  if (!Solve(model, Layout::TwoPlaces, points, A, L, X)) return false;
+  SaveCoeff(X, model.coefficients);
+  WriteLabels(model);
   return true;
 }
 
 bool TransformEngine::AffineParam(std::int64_t K) {
-  constexpr std::string_view kModel = "Affine";
-  if (!AdmitsControlCount(kModel, K)) return false;
+  const ModelFacts& model = kAffine;
+  if (!AdmitsControlCount(model, K)) return false;
   const ControlPoints points(K);
-  DoubleArray2 A(20, 6);
-  DoubleArray2 X(6, 2);
-  DoubleArray2 L(20, 2);
+  DoubleArray2 A(2 * kEstimationCapacity, model.coefficients);
+  DoubleArray2 X(model.coefficients, 2);
+  DoubleArray2 L(2 * kEstimationCapacity, 2);
   for (std::int64_t i = 2; i <= 2 * K; i += 2) {
     const ControlPoint& p = points(i / 2);
     A(i - 1, 1) = p.x;
@@ -99,9 +84,9 @@ bool TransformEngine::AffineParam(std::int64_t K) {
     L(i - 1, 1) = p.E;
     L(i, 1) = p.N;
   }
-  if (!Solve(kModel, Layout::Area, points, A, 6, L, X)) return false;
-  SaveCoeff(X, 6);
-  WriteLabels(6);
+  if (!Solve(model, Layout::Area, points, A, L, X)) return false;
+  SaveCoeff(X, model.coefficients);
+  WriteLabels(model);
   return true;
 }
 

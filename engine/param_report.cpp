@@ -1,16 +1,10 @@
 #include "engine/param_report.h"
 
+#include "engine/models.h"
 #include "engine/transform_engine.h"
 #include "toolkit/core/text.h"
 
 namespace korvanta {
-
-std::optional<std::string_view> ParamTitle(std::string_view key) {
-  if (key == "Conform") return "Conformal Coefficients";
-  if (key == "Affine") return "Affine Coefficients";
-  if (key == "Project") return "Projective Coefficients";
-  return std::nullopt;
-}
 
 std::vector<std::string> ParamReportPieces(std::int64_t df, std::int64_t n) {
   const std::string eol(EndOfLine);
@@ -30,7 +24,9 @@ void TransformEngine::ShowParam(std::string_view key, std::int64_t df, std::int6
   Windows().ParamWindow().SetText("");
   Windows().ParamWindow().SetTitle("");
   Windows().ParamWindow().SetVisible(true);
-  if (const auto title = ParamTitle(key)) Windows().ParamWindow().SetTitle(std::string(*title));
+  if (const ModelFacts* model = ModelKeyed(key)) {
+    Windows().ParamWindow().SetTitle(std::string(model->param_title));
+  }
   for (const auto& piece : pieces) Windows().ParamWindow().AddText(piece);
 }
 

@@ -1,15 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace korvanta {
-
-// The coefficients window's title for a model key; none for an unknown key.
-std::optional<std::string_view> ParamTitle(std::string_view key);
 
 // The pieces of the coefficient report, each appended on its own: the
 // redundancy line with the empty line after it, then one line per coefficient

@@ -7,6 +7,7 @@
 
 #include "engine/control_point.h"
 #include "engine/estimation_causes.h"
+#include "engine/models.h"
 #include "engine/projective_passes.h"
 #include "engine/transform_engine.h"
 #include "matrix/matrix.h"
@@ -16,12 +17,11 @@
 namespace korvanta {
 namespace {
 
-constexpr std::string_view kModel = "Projective";
-constexpr std::int64_t kUnknowns = 8;
-// The initial values come from the first four points, whatever K is.
-constexpr std::int64_t kInitialPoints = 4;
-constexpr std::array<std::string_view, kUnknowns> kLabels{"a1", "b1", "c1", "a2",
-                                                          "b2", "c2", "a3", "b3"};
+constexpr std::string_view kModel = kProjective.name;
+constexpr std::int64_t kUnknowns = kProjective.coefficients;
+// The initial values come from the first four points, whatever K is: the
+// fewest that determine the model.
+constexpr std::int64_t kInitialPoints = kProjective.minimum;
 
 // The estimation computes in double-double numbers. At survey coordinates a1
 // and a3 (and b1 and b3) act almost alike, and in doubles the rounding noise
@@ -204,12 +204,7 @@ bool PassesEnd(std::int64_t k, double largest) {
 }
 
 bool EstimateProjective(std::int64_t K, std::vector<ProjectivePass>* passes) {
-  if (!AdmitsControlCount(kModel, K)) return false;
-  if (K < kInitialPoints) {
-    ReportUnsolvable(kModel, "it needs at least 4 control points; the count field asks for " +
-                                 Int64ToString(K) + ".");
-    return false;
-  }
+  if (!AdmitsControlCount(kProjective, K)) return false;
   const ControlPoints points(K);
   if (!HasSoundInitialPoints(points)) return false;
 
@@ -236,7 +231,7 @@ bool EstimateProjective(std::int64_t K, std::vector<ProjectivePass>* passes) {
   for (std::int64_t j = 1; j <= kUnknowns; ++j) {
     TransformEngine::Coeff(j, 1) = ToDouble(values(j, 1));
     TransformEngine::Coeff(j, 2) = ToDouble(values(j, 2));
-    TransformEngine::CoeffID(j) = std::string(kLabels[static_cast<std::size_t>(j - 1)]);
+    TransformEngine::CoeffID(j) = std::string(kProjective.labels[static_cast<std::size_t>(j - 1)]);
   }
   // The values of the last pass stay for the report, with this warning.
   if (k > kProjectivePassLimit) {

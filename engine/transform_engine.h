@@ -70,8 +70,4 @@ class TransformEngine {
   ReportWindows* windows_;
 };
 
-// Refuses K beyond the lines read or beyond one estimation, with a message
-// naming the model. K below the model's minimum is the caller's to refuse.
-bool AdmitsControlCount(std::string_view model, std::int64_t K);
-
 }  // namespace korvanta

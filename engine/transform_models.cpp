@@ -58,17 +58,17 @@ TransformedPoint Projective(double x, double y, const CoefficientValues& c) {
 }  // namespace
 
 const TransformModel& ConformalModel() {
-  static const TransformModel model{"Conformal Transformation", 4, &Conformal};
+  static const TransformModel model{kConformal, &Conformal};
   return model;
 }
 
 const TransformModel& AffineModel() {
-  static const TransformModel model{"Affine Transformation", 6, &Affine};
+  static const TransformModel model{kAffine, &Affine};
   return model;
 }
 
 const TransformModel& ProjectiveModel() {
-  static const TransformModel model{"Projective Transformation", 8, &Projective};
+  static const TransformModel model{kProjective, &Projective};
   return model;
 }
 
@@ -96,7 +96,7 @@ std::string TransformedLine(std::string_view id, const TransformedPoint& point) 
 }
 
 std::vector<std::string> TransformedLines(const TransformModel& model, std::int64_t n) {
-  const CoefficientValues c = ReadCoefficients(model.coefficient_count);
+  const CoefficientValues c = ReadCoefficients(model.facts.coefficients);
   std::vector<std::string> lines;
   for (std::int64_t j = 1; j <= n; ++j) {
     const std::string& id = TransformEngine::Points(j, 1);

@@ -6,12 +6,14 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/models.h"
+
 namespace korvanta {
 
 // The coefficients of one model as read from Coeff, index k for row k + 1:
 // their values and their standard deviations.
 struct CoefficientValues {
-  static constexpr std::int64_t kMaxCount = 8;
+  static constexpr std::int64_t kMaxCount = ModelFacts::kMaxCoefficients;
   std::array<double, kMaxCount> value{};
   std::array<double, kMaxCount> sd{};
 };
@@ -24,11 +26,10 @@ struct TransformedPoint {
   double SDn;
 };
 
-// What distinguishes the three transformations: the results window's title,
-// how many rows of Coeff the model reads, and its formulas.
+// What distinguishes the three transformations: the model (the results
+// window's title, how many rows of Coeff it reads) and its formulas.
 struct TransformModel {
-  std::string_view title;
-  std::int64_t coefficient_count;
+  const ModelFacts& facts;
   TransformedPoint (*transform)(double x, double y, const CoefficientValues& c);
 };
 

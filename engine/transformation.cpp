@@ -47,7 +47,7 @@ void Transform(const TransformModel& model, std::int64_t n, const FolderItemRef&
                const FolderItemRef& points, ReportWindows& windows) {
   if (!AdmitsTransformation(output, points, n)) return;
   const std::vector<std::string> lines = TransformedLines(model, n);
-  windows.ResultsWindow().SetTitle(std::string(model.title));
+  windows.ResultsWindow().SetTitle(std::string(model.facts.results_title));
   windows.ResultsWindow().SetVisible(true);
   const auto fail = [&](const std::string& reason, std::string_view afterwards) {
     MessageBox("Cannot write the output file \"" + output->Path().string() + "\": " + reason +

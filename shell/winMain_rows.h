@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "engine/models.h"
 #include "shell/credits.h"
 #include "shell/winMain_design.h"
 #include "toolkit/qt/design_builders.h"
@@ -119,21 +120,21 @@ inline constexpr std::array<MainControlRow, 28> kMainControlRows{{
       .place = {38, 178, 120, 20},
       .locks = kLockLeftTop,
       .tab_index = 0,
-      .content = "Conformal"}},
+      .content = kConformal.name}},
     {ControlClass::kRadioButton,
      {.name = "radAffine",
       .parent = "grpTrans",
       .place = {38, 203, 120, 20},
       .locks = kLockLeftTop,
       .tab_index = 1,
-      .content = "Affine"}},
+      .content = kAffine.name}},
     {ControlClass::kRadioButton,
      {.name = "radProject",
       .parent = "grpTrans",
       .place = {38, 228, 120, 20},
       .locks = kLockLeftTop,
       .tab_index = 2,
-      .content = "Projective"}},
+      .content = kProjective.name}},
     {ControlClass::kTextField,
      {.name = "txtConformDF",
       .parent = "grpTrans",
@@ -180,7 +181,7 @@ inline constexpr std::array<MainControlRow, 28> kMainControlRows{{
       .place = {140, 228, 30, 20},
       .locks = kLockLeftTop,
       .tab_index = 8,
-      .content = "4",
+      .content = MinimumText(kProjective),
       .alignment = 2}},
     {ControlClass::kLabel,
      {.name = "lblAffCtrl",
@@ -188,7 +189,7 @@ inline constexpr std::array<MainControlRow, 28> kMainControlRows{{
       .place = {140, 203, 30, 20},
       .locks = kLockLeftTop,
       .tab_index = 9,
-      .content = "3",
+      .content = MinimumText(kAffine),
       .alignment = 2}},
     {ControlClass::kLabel,
      {.name = "lblConCtrl",
@@ -196,7 +197,7 @@ inline constexpr std::array<MainControlRow, 28> kMainControlRows{{
       .place = {140, 178, 30, 20},
       .locks = kLockLeftTop,
       .tab_index = 10,
-      .content = "2",
+      .content = MinimumText(kConformal),
       .alignment = 2}},
     {ControlClass::kPushButton,
      {.name = "btnParam",

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <utility>
 
+#include "engine/models.h"
 #include "shell/winMain.h"
 #include "shell/wndHelp.h"
 #include "toolkit/core/message.h"
@@ -21,30 +22,25 @@
 namespace korvanta {
 namespace {
 
-// One row per model, in the order the handlers test the radio buttons.
+// The main window's side of each model, in the order of the model table:
+// its radio button, its redundancy field, its estimation and its
+// transformation.
 struct Model {
+  const ModelFacts& facts;
   RadioButton& (winMain::*radio)() const;
-  std::string_view key;   // names the model to the coefficient report
-  std::string_view name;  // names it to the user
-  std::int64_t minimum;   // control points it needs
-  std::int64_t coefficients;
   TextField& (winMain::*redundancy_field)() const;
   bool (TransformEngine::*estimate)(std::int64_t);
   void (TransformEngine::*transform)(std::int64_t);
-  std::string_view too_few;  // the message when K is below the minimum
 };
 
 const std::array<Model, 3>& Models() {
   static const std::array<Model, 3> models{{
-      {&winMain::radConformal, "Conform", "Conformal", 2, 4, &winMain::txtConformDF,
-       &TransformEngine::ConformalParam, &TransformEngine::ConformalTrans,
-       "Insuffucuent control for Conformal solution."},
-      {&winMain::radAffine, "Affine", "Affine", 3, 6, &winMain::txtAffineDF,
-       &TransformEngine::AffineParam, &TransformEngine::AffineTrans,
-       "Insuffucuent control for Affine solution."},
-      {&winMain::radProject, "Project", "Projective", 4, 8, &winMain::txtProjectDF,
-       &TransformEngine::ProjectiveParam, &TransformEngine::ProjectiveTrans,
-       "Insuffucuent control for Projective solution."},
+      {kConformal, &winMain::radConformal, &winMain::txtConformDF, &TransformEngine::ConformalParam,
+       &TransformEngine::ConformalTrans},
+      {kAffine, &winMain::radAffine, &winMain::txtAffineDF, &TransformEngine::AffineParam,
+       &TransformEngine::AffineTrans},
+      {kProjective, &winMain::radProject, &winMain::txtProjectDF, &TransformEngine::ProjectiveParam,
+       &TransformEngine::ProjectiveTrans},
   }};
   return models;
 }
@@ -53,7 +49,7 @@ const std::array<Model, 3>& Models() {
 // too short for every model (0 or 1 lines) leaves all three usable, so that
 // "Coefficients" can name the selected model's minimum.
 bool Usable(const Model& model, std::int64_t count) {
-  return count >= model.minimum || count < Models().front().minimum;
+  return count >= model.facts.minimum || count < Models().front().facts.minimum;
 }
 
 // The number in a count field. The fields are editable, so the user may type
@@ -189,20 +185,16 @@ void winMain::btnParam_Action(PushButton& button) {
       MessageBox(NotACount("control point count", count_text));
       continue;
     }
-    if (*K < model.minimum) {
-      MessageBox(model.too_few);
-      continue;
-    }
-    // A count beyond the file or beyond one estimation is refused before a
-    // redundancy is shown for it.
-    if (!AdmitsControlCount(model.name, *K)) continue;
-    coefficients = model.coefficients;
+    // A count the model cannot take is refused before a redundancy is shown
+    // for it; the estimation would refuse it with the same message.
+    if (!AdmitsControlCount(model.facts, *K)) continue;
+    coefficients = model.facts.coefficients;
     redundancy = 2 * *K - coefficients;
     TextField& field = (this->*model.redundancy_field)();
     field.SetVisible(true);
     field.SetText(Int64ToString(redundancy));
     if ((this->*model.estimate)(*K)) {
-      key = model.key;
+      key = model.facts.key;
     } else {
       // The estimation has said why; no redundancy stays for a solution
       // that does not exist.
@@ -261,8 +253,8 @@ void winMain::btnTransform_Action(PushButton& /*button*/) {
   }
   for (const Model& model : Models()) {
     if (!(this->*model.radio)().Value()) continue;
-    if (estimated_model_ != model.key) {
-      MessageBox("Press Coefficients for the " + std::string(model.name) +
+    if (estimated_model_ != model.facts.key) {
+      MessageBox("Press Coefficients for the " + std::string(model.facts.name) +
                  " model before transforming.");
       continue;
     }

@@ -203,8 +203,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "The Conformal solution can use at most 10 control points; the count field asks "
                 "for 11."},
         Refusal{"MoreThanRead", Grid(3), true, 5,
-                "The Affine solution needs 5 control points, but the control file holds 3 "
-                "control points."},
+                "The count field asks for 5 control points, but the control file holds 3 control "
+                "points."},
         Refusal{"TwoAtOnePlace", "A,1,1,5,5\nB,2,2,5,5\n", false, 2,
                 "Cannot estimate the Conformal solution: control point 1 (A) and control point 2 "
                 "(B) have the same x, y; it needs control points at two different places."},
@@ -237,9 +237,8 @@ INSTANTIATE_TEST_SUITE_P(
                 true, 3,
                 "Cannot estimate the Affine solution: all 3 control points lie on one line in x, "
                 "y; it needs points that span an area."},
-        Refusal{"NoPoints", Grid(3), false, 0,
-                "Cannot estimate the Conformal solution: the control points do not determine it "
-                "uniquely."}),
+        Refusal{"NoPoints", Grid(3), false, 0, "Insuffucuent control for Conformal solution."},
+        Refusal{"BelowTheMinimum", Grid(3), true, 2, "Insuffucuent control for Affine solution."}),
     [](const auto& param_info) { return std::string(param_info.param.name); });
 
 // One point observed twice (E and E2) is an observation like any other: the

@@ -380,11 +380,11 @@ INSTANTIATE_TEST_SUITE_P(
                           "The Projective solution can use at most 10 control points; the count "
                           "field asks for 11."},
         ProjectiveRefusal{"MoreThanRead", kProjectiveSquare + "P5,12,11,5,5\n", 6,
-                          "The Projective solution needs 6 control points, but the control file "
-                          "holds 5 control points."},
-        ProjectiveRefusal{
-            "FewerThanFour", kProjectiveSquare, 3,
-            kUnsolvable + "it needs at least 4 control points; the count field asks for 3."},
+                          "The count field asks for 6 control points, but the control file holds "
+                          "5 control points."},
+        // The same message as the main window gives for the count.
+        ProjectiveRefusal{"FewerThanFour", kProjectiveSquare, 3,
+                          "Insuffucuent control for Projective solution."},
         ProjectiveRefusal{"CoincidentAmongTheFirstFour",
                           "A,0,0,0,0\nB,1,0,10,0\nC,2,2,10,10\nD,3,3,10,0\nE,5,5,3,7\n", 5,
                           kUnsolvable +

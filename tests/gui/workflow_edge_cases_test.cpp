@@ -88,7 +88,7 @@ TEST_F(EdgeCaseTest, TypedCountsAfterAThreeLineFileAreCheckedAgainstTheFile) {
   Select(&winMain::radConformal);
   Main().txtNumControl().SetText("5");
   PressCoefficients();
-  EXPECT_EQ(messages.texts, std::vector<std::string>{"The Conformal solution needs 5 control "
+  EXPECT_EQ(messages.texts, std::vector<std::string>{"The count field asks for 5 control "
                                                      "points, but the control file holds 3 "
                                                      "control points."});
   EXPECT_FALSE(ReportShown());

@@ -68,9 +68,10 @@ INSTANTIATE_TEST_SUITE_P(
                      "Insuffucuent control for Projective solution."},
         RefusedCount{"NotANumber", &winMain::radAffine, "5 points",
                      "The control point count \"5 points" + kNotAWholeNumber},
+        // What the count asks for, not what the model needs (2 points).
         RefusedCount{"BeyondTheFile", &winMain::radConformal, "6",
-                     "The Conformal solution needs 6 control points, but the control file "
-                     "holds 5 control points."},
+                     "The count field asks for 6 control points, but the control file holds 5 "
+                     "control points."},
         RefusedCount{"BeyondOneEstimation", &winMain::radAffine, "11",
                      "The Affine solution can use at most 10 control points; the count field "
                      "asks for 11."},

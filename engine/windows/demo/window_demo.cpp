@@ -17,6 +17,7 @@
 #include <memory>
 #include <string>
 
+#include "engine/models.h"
 #include "engine/windows/report_windows_on_screen.h"
 #include "engine/windows/wnd_param.h"
 #include "engine/windows/wnd_results.h"
@@ -144,16 +145,16 @@ void FillReports(korvanta::ReportWindows& windows) {
   const std::string eol(korvanta::EndOfLine);
   korvanta::TextWindow& param = windows.ParamWindow();
   param.SetText("");
-  param.SetTitle("Conformal Coefficients");
+  param.SetTitle(std::string(korvanta::kConformal.param_title));
   param.SetVisible(true);
   param.AddText("6 degrees of freedom" + eol + eol);
-  const char* labels[] = {"a1", "a2", "a3", "a4"};
   const char* values[] = {"0.99987654321", "-0.0123456789", "500123.456789", "4199876.54321"};
   for (int i = 0; i < 4; ++i) {
-    param.AddText(std::string(labels[i]) + "=  " + values[i] + "   \xC2\xB1" + "0.00012345" + eol);
+    param.AddText(std::string(korvanta::kConformal.labels[static_cast<std::size_t>(i)]) + "=  " +
+                  values[i] + "   \xC2\xB1" + "0.00012345" + eol);
   }
 
-  windows.ResultsWindow().SetTitle("Conformal Transformation");
+  windows.ResultsWindow().SetTitle(std::string(korvanta::kConformal.results_title));
   windows.ResultsWindow().SetVisible(true);
   for (int i = 1; i <= 14; ++i) {
     const double e = 500000.0 + 123.4567 * i;
