@@ -22,29 +22,29 @@ struct ModelFacts {
   std::string_view results_title;  // of the results window
 };
 
-inline constexpr ModelFacts kConformal{"Conformal",
-                                       "Conform",
-                                       4,
-                                       2,
-                                       {"a1", "a2", "a3", "a4"},
-                                       "Conformal Coefficients",
-                                       "Conformal Transformation"};
-inline constexpr ModelFacts kAffine{"Affine",
-                                    "Affine",
-                                    6,
-                                    3,
-                                    {"a1", "a2", "a3", "a4", "a5", "a6"},
-                                    "Affine Coefficients",
-                                    "Affine Transformation"};
+inline constexpr ModelFacts kConformal{.name = "Conformal",
+                                       .key = "Conform",
+                                       .coefficients = 4,
+                                       .minimum = 2,
+                                       .labels = {"a1", "a2", "a3", "a4"},
+                                       .param_title = "Conformal Coefficients",
+                                       .results_title = "Conformal Transformation"};
+inline constexpr ModelFacts kAffine{.name = "Affine",
+                                    .key = "Affine",
+                                    .coefficients = 6,
+                                    .minimum = 3,
+                                    .labels = {"a1", "a2", "a3", "a4", "a5", "a6"},
+                                    .param_title = "Affine Coefficients",
+                                    .results_title = "Affine Transformation"};
 // E = P / D and N = Q / D with P = a1·x + b1·y + c1, Q = a2·x + b2·y + c2
 // and D = a3·x + b3·y + 1.
-inline constexpr ModelFacts kProjective{"Projective",
-                                        "Project",
-                                        8,
-                                        4,
-                                        {"a1", "b1", "c1", "a2", "b2", "c2", "a3", "b3"},
-                                        "Projective Coefficients",
-                                        "Projective Transformation"};
+inline constexpr ModelFacts kProjective{.name = "Projective",
+                                        .key = "Project",
+                                        .coefficients = 8,
+                                        .minimum = 4,
+                                        .labels = {"a1", "b1", "c1", "a2", "b2", "c2", "a3", "b3"},
+                                        .param_title = "Projective Coefficients",
+                                        .results_title = "Projective Transformation"};
 
 // In the order the main window lists them.
 inline constexpr std::array<const ModelFacts*, 3> kModels{&kConformal, &kAffine, &kProjective};
