@@ -33,7 +33,9 @@ struct MainControlRow {
 
 // Creation order. The projective redundancy field comes before the affine
 // one although it sits below it, and the command buttons are made from the
-// bottom up.
+// bottom up. The three name fields are read-only: they show the chosen file,
+// which the user may select and copy, while a typed name would name a file
+// that is never read or written.
 inline constexpr std::array<MainControlRow, 28> kMainControlRows{{
     {ControlClass::kGroupBox,
      {.name = "grpIO",
@@ -60,14 +62,16 @@ inline constexpr std::array<MainControlRow, 28> kMainControlRows{{
       .parent = "grpIO",
       .place = {120, 45, 175, 22},
       .locks = kLockLeftTopRight,
-      .tab_index = 2}},
+      .tab_index = 2,
+      .read_only = true}},
     {ControlClass::kTextField,
      {.name = "txtOutFile",
       .parent = "grpIO",
       .place = {120, 70, 175, 22},
       .locks = kLockLeftTopRight,
       .tab_index = 3,
-      .visible = false}},
+      .visible = false,
+      .read_only = true}},
     {ControlClass::kPushButton,
      {.name = "btnPointFile",
       .parent = "grpIO",
@@ -82,7 +86,8 @@ inline constexpr std::array<MainControlRow, 28> kMainControlRows{{
       .place = {120, 95, 175, 22},
       .locks = kLockLeftTopRight,
       .tab_index = 5,
-      .visible = false}},
+      .visible = false,
+      .read_only = true}},
     {ControlClass::kTextField,
      {.name = "txtNumControl",
       .parent = "grpIO",

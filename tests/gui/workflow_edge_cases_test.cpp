@@ -101,20 +101,5 @@ TEST_F(EdgeCaseTest, TypedCountsAfterAThreeLineFileAreCheckedAgainstTheFile) {
   EXPECT_EQ(ReportText().rfind("0 degrees of freedom", 0), 0u);
 }
 
-// The name fields are editable; typing changes no file reference.
-TEST_F(EdgeCaseTest, TypingAPointsNameBeforeAnyPointsFileGivesNoPoints) {
-  ChooseControl(Write("control.csv", kExactControl));
-  Select(&winMain::radConformal);
-  PressCoefficients();
-  ChooseOutput(folder.Item("out.csv"));
-  ASSERT_FALSE(Main().btnTransform().Enabled());
-  Main().txtPointFile().SetText("typed.csv");
-  EXPECT_TRUE(Main().btnTransform().Enabled());
-  EXPECT_FALSE(Main().PointFile.has_value());
-  PressTransform();
-  EXPECT_EQ(messages.texts, std::vector<std::string>{"No points in data file."});
-  EXPECT_EQ(ReadBytes(folder.Path() / "out.csv"), "");
-}
-
 }  // namespace
 }  // namespace korvanta::testing

@@ -159,14 +159,6 @@ TEST_F(LaterPassTest, ResetBeforeAnyStepRaisesNothingAndLeavesTransformDisabled)
   EXPECT_TRUE(messages.texts.empty()) << Messages();
 }
 
-TEST_F(LaterPassTest, AfterResetTypingAControlNameMakesTheGroupUsable) {
-  CompleteExactPass(&winMain::radConformal);
-  Main().btnReset().Press();
-  ASSERT_FALSE(Main().grpTrans().Enabled());
-  Main().txtControlFile().SetText("typed");
-  EXPECT_TRUE(Main().grpTrans().Enabled());
-}
-
 TEST_F(LaterPassTest, HelpShowsTheOneHelpWindow) {
   EXPECT_FALSE(IsOpen<wndHelp>());
   Main().btnHelp().Press();

@@ -157,7 +157,7 @@ DesignList TextFieldDesign(const ControlDesignValues& values) {
                {"AllowSpellChecking", false},
                {"MaximumCharactersAllowed", 0},
                {"ValidationMask", ""},
-               {"ReadOnly", false},
+               {"ReadOnly", values.read_only},
                {"DataSource", ""},
                {"DataField", ""}});
   AddTail(out, values);

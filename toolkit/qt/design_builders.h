@@ -55,8 +55,9 @@ inline constexpr DesignLocks kLockAllEdges{true, true, true, true};
 // below takes from here the keys its class has and gives every other key the
 // value common to the class: no indexed control group, tab panel 0, a tab
 // stop, no tooltip, the "System" font at the toolkit's default size, neither
-// bold, italic nor underlined; push buttons are no cancel button; text fields
-// and areas are editable, black on white and bordered, with no data binding.
+// bold, italic nor underlined; push buttons are no cancel button; text areas
+// are editable, text fields unless they say otherwise, both black on white and
+// bordered, with no data binding.
 struct ControlDesignValues {
   std::string_view name{};
   // The group box that holds the control, "" for the window itself; nothing
@@ -73,6 +74,7 @@ struct ControlDesignValues {
   bool transparent = false;
   bool default_button = false;  // push buttons
   bool value = false;           // radio buttons
+  bool read_only = false;       // text fields
 };
 
 // Each class's keys in their stored order: the 14 keys every class begins
