@@ -87,6 +87,14 @@ void Empty(TextField& field) {
   field.SetText("");
 }
 
+// Disabling the control that has the focus would pass the focus along the
+// tab chain, which starts with "Quit": a keyboard user going on with Space
+// would end the program. The focus goes to the next step's control instead.
+void DisableFor(RectControl& control, RectControl& next) {
+  if (control.HasFocus()) next.SetFocus();
+  control.SetEnabled(false);
+}
+
 }  // namespace
 
 void winMain::btnInControlFile_Action(PushButton& /*button*/) {
@@ -206,7 +214,8 @@ void winMain::btnParam_Action(PushButton& button) {
   ShowParam(key, redundancy, coefficients);
   estimated_model_ = key;
   btnOutFile().SetEnabled(true);
-  button.SetEnabled(false);
+  const bool files_shown = !txtOutFile().Text().empty() && !txtPointFile().Text().empty();
+  DisableFor(button, files_shown && btnTransform().Enabled() ? btnTransform() : btnOutFile());
 }
 
 void winMain::btnQuit_Action(PushButton& /*button*/) {

@@ -78,6 +78,14 @@ void RectControl::SetVisible(bool visible) {
   widget_->setVisible(visible);
 }
 
+bool RectControl::HasFocus() const {
+  return widget_->window()->focusWidget() == widget_;
+}
+
+void RectControl::SetFocus() {
+  widget_->setFocus(Qt::OtherFocusReason);
+}
+
 QPoint RectControl::ContainerOrigin() const {
   return parent_ != nullptr ? QPoint(parent_->Left(), parent_->Top()) : QPoint(0, 0);
 }

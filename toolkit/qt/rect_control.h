@@ -50,6 +50,13 @@ class RectControl {
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);
 
+  // Whether keyboard input goes to this control whenever its window is the
+  // active one: the window remembers its focus control while inactive too.
+  bool HasFocus() const;
+  // Makes this control its window's focus control, now if the window is
+  // active, otherwise when it next becomes active.
+  void SetFocus();
+
   int Left() const;
   void SetLeft(int left);
   int Top() const;
