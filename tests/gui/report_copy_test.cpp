@@ -155,8 +155,8 @@ TEST_P(ReportCopyTest, TheClipboardGetsThePlainTextAlone) {
   ASSERT_EQ(QApplication::focusWidget(), edit);
   QGuiApplication::clipboard()->clear();
 
-  ChooseEditItem(window, "EditSelectAll");
-  CopyOrCut(way, window, *edit);
+  ASSERT_NO_FATAL_FAILURE(ChooseEditItem(window, "EditSelectAll"));
+  ASSERT_NO_FATAL_FAILURE(CopyOrCut(way, window, *edit));
 
   const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
   ASSERT_NE(copied, nullptr);
