@@ -7,6 +7,7 @@
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextEdit>
 
 #include "toolkit/qt/text_style.h"
@@ -44,6 +45,17 @@ class PlainTextEdit : public QTextEdit {
   }
 
  protected:
+  // Copy, Cut and drag, from the menu, the keys or the context menu, all take
+  // the selection from here. The text alone goes out: with the rich forms
+  // beside it, a spreadsheet would paste the hanging-indent paragraphs
+  // instead of importing the comma-separated lines. The fragment gives "\n"
+  // for paragraph and line breaks and a space for a no-break space.
+  QMimeData* createMimeDataFromSelection() const override {
+    auto* plain = new QMimeData;
+    plain->setText(textCursor().selection().toPlainText());
+    return plain;
+  }
+
   void insertFromMimeData(const QMimeData* source) override {
     if (source == nullptr || !source->hasText()) return;
     QTextCursor cursor = textCursor();
