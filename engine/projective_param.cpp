@@ -1,6 +1,5 @@
 #include <array>
 #include <cmath>
-#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +9,7 @@
 #include "engine/models.h"
 #include "engine/projective_passes.h"
 #include "engine/transform_engine.h"
+#include "engine/vanishing_line.h"
 #include "matrix/matrix.h"
 #include "toolkit/core/message.h"
 #include "toolkit/core/text.h"
@@ -100,15 +100,6 @@ void ReportFailedPass(std::int64_t pass, const std::string& cause) {
   ReportUnsolvable(kModel, "in pass " + Int64ToString(pass) + ", " + cause);
 }
 
-// D within a few roundings of its own terms: the point lies on the line that
-// the current coefficients send to infinity, and E = P / D means nothing
-// there. The roundings are those of doubles, in which the points are given.
-bool IsZeroDenominator(const Number& D, const Number& x_term, const Number& y_term) {
-  constexpr double kRounding = 16.0 * std::numeric_limits<double>::epsilon();
-  return std::fabs(ToDouble(D)) <=
-         kRounding * ((std::fabs(ToDouble(x_term)) + std::fabs(ToDouble(y_term))) + 1.0);
-}
-
 // The model linearised at the current values: for each point the partial
 // derivatives of P / D and Q / D and the misclosures, observed minus computed.
 bool Linearise(const ControlPoints& points, std::int64_t pass, const NumberArray2& values,
@@ -129,7 +120,7 @@ bool Linearise(const ControlPoints& points, std::int64_t pass, const NumberArray
     const Number D = (x_term + y_term) + 1.0;
     const Number P = (a1 * p.x + b1 * p.y) + c1;
     const Number Q = (a2 * p.x + b2 * p.y) + c2;
-    if (IsZeroDenominator(D, x_term, y_term)) {
+    if (IsZeroDenominator(ToDouble(D), ToDouble(x_term), ToDouble(y_term))) {
       ReportFailedPass(pass, "D = a3*x + b3*y + 1 is zero at " + DescribeControlPoint(u) + ".");
       return false;
     }
@@ -233,6 +224,8 @@ bool EstimateProjective(std::int64_t K, std::vector<ProjectivePass>* passes) {
     TransformEngine::Coeff(j, 2) = ToDouble(values(j, 2));
     TransformEngine::CoeffID(j) = std::string(kProjective.labels[static_cast<std::size_t>(j - 1)]);
   }
+  TransformEngine::ProjectiveControlSide =
+      ControlSide(TransformEngine::Coeff(7, 1), TransformEngine::Coeff(8, 1), K);
   // The values of the last pass stay for the report, with this warning.
   if (k > kProjectivePassLimit) {
     MessageBox("Soution did not converge within ten iterations" + std::string(EndOfLine) +

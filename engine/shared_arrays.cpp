@@ -10,6 +10,7 @@ TextArray2 TransformEngine::Control(TransformEngine::kControlCapacity, 5);
 TextArray2 TransformEngine::Points(TransformEngine::kPointCapacity, 3);
 std::int64_t TransformEngine::ControlCount = 0;
 std::int64_t TransformEngine::PointCount = 0;
+int TransformEngine::ProjectiveControlSide = 0;
 
 TransformEngine::~TransformEngine() {
   ControlFile.reset();

@@ -30,6 +30,10 @@ class TransformEngine {
   // Lines held by Control and Points from the last file read successfully.
   static std::int64_t ControlCount;
   static std::int64_t PointCount;
+  // The side of the vanishing line on which the control points of the last
+  // projective estimation lie: +1 or -1, or 0 where they lie on both sides
+  // (see vanishing_line.h).
+  static int ProjectiveControlSide;
 
   explicit TransformEngine(ReportWindows* windows = nullptr) : windows_(windows) {}
   virtual ~TransformEngine();
@@ -61,6 +65,7 @@ class TransformEngine {
   // Transform points 1 to n into OutputFile and the results window.
   void ConformalTrans(std::int64_t n);
   void AffineTrans(std::int64_t n);
+  // Then names the points on or beyond the fit's vanishing line.
   void ProjectiveTrans(std::int64_t n);
 
  protected:

@@ -4,6 +4,7 @@
 
 #include "engine/transform_engine.h"
 #include "engine/transform_models.h"
+#include "engine/vanishing_line.h"
 #include "toolkit/core/atomic_file.h"
 #include "toolkit/core/exceptions.h"
 #include "toolkit/core/message.h"
@@ -41,32 +42,34 @@ bool AdmitsTransformation(const FolderItemRef& output, const FolderItemRef& poin
 
 // The one transformation routine; the models differ only in title,
 // coefficient count and formulas. Every line is computed before the file is
-// touched, and the file is written whole (see ReplaceFileLines), so the
-// window never shows lines that the file does not hold.
-void Transform(const TransformModel& model, std::int64_t n, const FolderItemRef& output,
+// touched, and the file is written whole (see ReplaceFileLines) before the
+// results window is titled, shown and given the lines: the window never shows
+// lines that the file does not hold, and a failed write leaves it as it was.
+// True when the file holds the lines.
+bool Transform(const TransformModel& model, std::int64_t n, const FolderItemRef& output,
                const FolderItemRef& points, ReportWindows& windows) {
-  if (!AdmitsTransformation(output, points, n)) return;
+  if (!AdmitsTransformation(output, points, n)) return false;
   const std::vector<std::string> lines = TransformedLines(model, n);
-  windows.ResultsWindow().SetTitle(std::string(model.facts.results_title));
-  windows.ResultsWindow().SetVisible(true);
   const auto fail = [&](const std::string& reason, std::string_view afterwards) {
     MessageBox("Cannot write the output file \"" + output->Path().string() + "\": " + reason +
                ". " + std::string(afterwards));
+    return false;
   };
   try {
     ReplaceFileLines(*output, lines);
   } catch (const IncompleteFileException& e) {
-    fail(e.Message() + " (error " + Str(e.ErrorNumber()) + ")", "The file may be incomplete.");
-    return;
+    return fail(e.Message() + " (error " + Str(e.ErrorNumber()) + ")",
+                "The file may be incomplete.");
   } catch (const IOException& e) {
-    fail(e.Message() + " (error " + Str(e.ErrorNumber()) + ")",
-         "Nothing was written; the file is as it was.");
-    return;
+    return fail(e.Message() + " (error " + Str(e.ErrorNumber()) + ")",
+                "Nothing was written; the file is as it was.");
   } catch (const FileKindException& e) {
-    fail(e.what(), "Nothing was written; the file is as it was.");
-    return;
+    return fail(e.what(), "Nothing was written; the file is as it was.");
   }
+  windows.ResultsWindow().SetTitle(std::string(model.facts.results_title));
+  windows.ResultsWindow().SetVisible(true);
   for (const auto& line : lines) windows.ResultsWindow().AddText(line + std::string(EndOfLine));
+  return true;
 }
 
 }  // namespace
@@ -80,7 +83,9 @@ void TransformEngine::AffineTrans(std::int64_t n) {
 }
 
 void TransformEngine::ProjectiveTrans(std::int64_t n) {
-  Transform(ProjectiveModel(), n, OutputFile, PointFile, Windows());
+  if (Transform(ProjectiveModel(), n, OutputFile, PointFile, Windows())) {
+    ReportBeyondVanishingLine(n);
+  }
 }
 
 }  // namespace korvanta

@@ -13,6 +13,7 @@ inline void ResetSharedArrays() {
   TransformEngine::Points = TextArray2(TransformEngine::kPointCapacity, 3);
   TransformEngine::ControlCount = 0;
   TransformEngine::PointCount = 0;
+  TransformEngine::ProjectiveControlSide = 0;
 }
 
 }  // namespace korvanta::testing
