@@ -16,6 +16,7 @@
 #include "tests/support/other_user.h"
 #include "tests/support/special_files.h"
 #include "tests/support/temp_files.h"
+#include "tests/support/write_outcome.h"
 #include "toolkit/core/exceptions.h"
 
 namespace korvanta {
@@ -23,7 +24,10 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::FolderEntries;
+using testing::Incomplete;
+using testing::Outcome;
 using testing::ReadBytes;
+using testing::Refused;
 using testing::TempFolder;
 
 struct WriteCase {
@@ -167,39 +171,17 @@ INSTANTIATE_TEST_SUITE_P(
 // ---- Links, hard links, FIFOs and devices: written as a plain write would
 // write them, and nothing but their content changes.
 
-// What one write or choice came to, as a test compares it.
-std::string Outcome(const std::function<void()>& act) {
-  try {
-    act();
-    return "done";
-  } catch (const IncompleteFileException& e) {
-    return "incomplete: " + e.Message() + " (" + std::to_string(e.ErrorNumber()) + ")";
-  } catch (const IOException& e) {
-    return "refused: " + e.Message() + " (" + std::to_string(e.ErrorNumber()) + ")";
-  } catch (const FileKindException& e) {
-    return "refused: " + std::string(e.what());
-  }
-}
-
-std::string Refused(int error_number) {
-  return "refused: " + std::string(std::strerror(error_number)) + " (" +
-         std::to_string(error_number) + ")";
-}
-std::string Incomplete(int error_number) {
-  return "incomplete: " + std::string(std::strerror(error_number)) + " (" +
-         std::to_string(error_number) + ")";
-}
 std::string RefusedKind(const std::string& kind) {
   return "refused: it is " + kind + ", not a regular file, a FIFO or a character device";
 }
 const std::string kNoReader =
     "refused: no program is reading from this FIFO (named pipe) (" + std::to_string(ENXIO) + ")";
 
-// CreateOrEmptyFile, as choosing the file does, or the write of "new".
+// CreateOrCheckWritable, as choosing the file does, or the write of "new".
 std::string ChooseOrWrite(bool choose, const FolderItem& file) {
   return Outcome([&] {
     if (choose) {
-      CreateOrEmptyFile(file);
+      CreateOrCheckWritable(file);
     } else {
       ReplaceFileLines(file, {"new"});
     }
@@ -307,17 +289,19 @@ INSTANTIATE_TEST_SUITE_P(
                    RefusedKind("a socket"),
                    {"out.txt: socket"}},
         TargetCase{"ChoosingANewFileCreatesIt", true, &Nothing, "done", {"out.txt: file: "}},
-        TargetCase{"ChoosingAFileEmptiesIt", true, &Existing, "done", {"out.txt: file: "}},
+        // The earlier content stays until a write replaces it whole.
+        TargetCase{
+            "ChoosingAFileKeepsItsContent", true, &Existing, "done", {"out.txt: file: old\n"}},
         TargetCase{"ChoosingADanglingLinkCreatesItsTarget",
                    true,
                    &DanglingLink,
                    "done",
                    {"out.txt: link to target.txt", "target.txt: file: "}},
-        TargetCase{"ChoosingAHardLinkedFileEmptiesItInPlace",
+        TargetCase{"ChoosingAHardLinkedFileKeepsItsContent",
                    true,
                    &HardLinked,
                    "done",
-                   {"other.txt: file with 2 names: ", "out.txt: file with 2 names: "}},
+                   {"other.txt: file with 2 names: old\n", "out.txt: file with 2 names: old\n"}},
         // Opening a FIFO would wait for a reader, or give a reader an early end.
         TargetCase{"ChoosingAFifoWithoutReaderNeitherWaitsNorChangesIt",
                    true,
@@ -405,6 +389,14 @@ std::string OwnReadOnlyFile(const fs::path& f) {
   return "";
 }
 
+// The user's own folder, made read-only, and nothing in it.
+std::string OwnReadOnlyFolder(const fs::path& f) {
+  fs::create_directory(f);
+  testing::GiveToOtherUser(f);
+  fs::permissions(f, fs::perms(0555));
+  return "";
+}
+
 // A folder the user may not write (root's 755 folder, or the user's own 555
 // one), and in it a file anyone may write, not the user's where it can be.
 std::string WritableFileInAFolderTheUserMayNotWrite(const fs::path& f) {
@@ -457,15 +449,15 @@ INSTANTIATE_TEST_SUITE_P(
                                true,
                                &WritableFileInAFolderTheUserMayNotWrite,
                                "done",
-                               {"out.txt: file: "}},
+                               {"out.txt: file: earlier\n"}},
                       UserCase{"WriteToANewFileInAFolderTheUserMayNotWrite",
                                false,
-                               [](const fs::path& f) {
-                                 fs::create_directory(f);
-                                 testing::GiveToOtherUser(f);
-                                 fs::permissions(f, fs::perms(0555));
-                                 return std::string();
-                               },
+                               &OwnReadOnlyFolder,
+                               Refused(EACCES),
+                               {}},
+                      UserCase{"ChoosingANewFileInAFolderTheUserMayNotWrite",
+                               true,
+                               &OwnReadOnlyFolder,
                                Refused(EACCES),
                                {}},
                       // The user's folder would take a replacement, but the replacement

@@ -290,19 +290,28 @@ void ReplaceFileLines(const FolderItem& file, const std::vector<std::string>& li
   WriteInPlace(std::move(existing), content);
 }
 
-void CreateOrEmptyFile(const FolderItem& file) {
+void CreateOrCheckWritable(const FolderItem& file) {
   const fs::path target = FollowLinks(file.Path());
   const std::optional<struct stat> info = Examine(target);
   errno = 0;
-  if (info && !S_ISREG(info->st_mode)) {
+  if (!info) {
+    UniqueFd fd(
+        ::open(target.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
+    if (!fd) ThrowLastError();
+    errno = 0;
+    if (fd.Close() != 0) ThrowLastError();
+    return;
+  }
+  if (!S_ISREG(info->st_mode)) {
     if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) ThrowLastError();
     return;
   }
-  UniqueFd fd(::open(target.c_str(),
-                     O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
-  if (!fd) ThrowLastError();
+  // Opened for writing as a write will open it, without O_TRUNC: what the
+  // system refuses (permissions, a read-only file system, a running
+  // program's file) shows now, and not a byte changes.
+  OpenFile existing = OpenExisting(target);
   errno = 0;
-  if (fd.Close() != 0) ThrowLastError();
+  if (existing.fd.Close() != 0) ThrowLastError();
 }
 
 }  // namespace korvanta

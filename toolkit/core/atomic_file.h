@@ -33,10 +33,13 @@ namespace korvanta {
 void ReplaceFileLines(const FolderItem& file, const std::vector<std::string>& lines);
 
 // What choosing the output file does to it, by the same rules, and without
-// ever blocking: a regular file (also the one a link leads to, created where
-// it does not exist yet) is created or emptied; a FIFO or a character device
-// is only checked for writing, since opening it would wait for a reader or
-// hand one an early end. Throws as ReplaceFileLines does.
-void CreateOrEmptyFile(const FolderItem& file);
+// ever blocking or changing a byte: a file that does not exist (also the one
+// a link leads to) is created, empty; an existing regular file is opened for
+// writing and closed again, so that what would refuse the write (permissions,
+// a read-only file system) is known at once, while the file keeps its
+// content until a write replaces it; a FIFO or a character device is only
+// checked for writing, since opening it would wait for a reader or hand one
+// an early end. Throws as ReplaceFileLines does.
+void CreateOrCheckWritable(const FolderItem& file);
 
 }  // namespace korvanta
