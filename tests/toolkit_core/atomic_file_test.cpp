@@ -348,19 +348,46 @@ TEST(ReplaceFileLines, AFifoWhoseReaderGoesAwayIsAnIncompleteWrite) {
   EXPECT_FALSE(reader.Received().empty());
 }
 
-TEST(ReplaceFileLines, AnInPlaceWriteThatFailsHalfwaySaysTheFileMayBeIncomplete) {
+// A file written in place, under a limit of 8 bytes on the size of a file
+// (FileSizeLimit), with 19 bytes to write.
+struct SizeLimitCase {
+  const char* name;
+  std::string earlier;
+  std::string outcome;
+  std::string content;  // of both names afterwards
+};
+
+void PrintTo(const SizeLimitCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class InPlaceWriteUnderASizeLimit : public ::testing::TestWithParam<SizeLimitCase> {};
+
+TEST_P(InPlaceWriteUnderASizeLimit, IsRefusedBeforeAByteChangesOrSaysTheFileMayBeIncomplete) {
+  const SizeLimitCase& c = GetParam();
   TempFolder folder;
-  HardLinked(folder.Path());
+  TempFolder::WriteAt(folder.Path() / "out.txt", c.earlier);
+  fs::create_hard_link(folder.Path() / "out.txt", folder.Path() / "other.txt");
   std::string outcome;
   {
     testing::FileSizeLimit limit(8);
     outcome = Outcome([&] { ReplaceFileLines(folder.Item("out.txt"), {"a longer line", "more"}); });
   }
-  EXPECT_EQ(outcome, Incomplete(EFBIG));
+  EXPECT_EQ(outcome, c.outcome);
   EXPECT_EQ(testing::FolderState(folder.Path()),
-            (std::vector<std::string>{"other.txt: file with 2 names: a longer",
-                                      "out.txt: file with 2 names: a longer"}));
+            (std::vector<std::string>{"other.txt: file with 2 names: " + c.content,
+                                      "out.txt: file with 2 names: " + c.content}));
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, InPlaceWriteUnderASizeLimit,
+                         ::testing::Values(
+                             // The file may not grow to the new length: the room is refused first.
+                             SizeLimitCase{"ShorterFileMayNotGrow", "old\n", Refused(EFBIG),
+                                           "old\n"},
+                             // A longer file has the room; the write over it stops at the limit.
+                             SizeLimitCase{"LongerFileFailsHalfway", "old line 1\nold line 2\n",
+                                           Incomplete(EFBIG), "a longer 1\nold line 2\n"}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 // ---- What a user may not do. CI runs as root, whom no permission stops, so
 // the write runs in a child process as another user (see AsOtherUser).

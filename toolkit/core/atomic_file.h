@@ -24,7 +24,11 @@ namespace korvanta {
 //   reads is refused at once instead of waited on.
 // A file the user may not write (a read-only file) is refused with the
 // system's reason, even where the folder would let a replacement in.
-// Writing in place empties the file, writes the lines and syncs.
+// Writing in place first takes from the file system the room the lines
+// need, so that a full disk refuses the write with the file as it was; then
+// the lines go over the earlier content, the file is cut to their length and
+// synced. Where the file system cannot set room aside, the file is emptied
+// first, as a plain write would.
 //
 // Throws IOException (the errno and the system's text) when the file is as
 // it was, IncompleteFileException when the failure came after the file was
