@@ -31,13 +31,14 @@ FolderItemRef winMain::GetInputFile() {
   return file;
 }
 
-// The output file exists, empty, from the moment it is chosen, where writing
-// it would empty it too (see CreateOrEmptyFile).
+// The choice shows at once whether the output file can be written, and
+// creates it, empty, where it does not exist; an existing file keeps its
+// content until a transformation replaces it (see CreateOrCheckWritable).
 FolderItemRef winMain::GetOutputFile() {
   FolderItemRef file = GetSaveFolderItem("", "");
   if (!file) return std::nullopt;
   try {
-    CreateOrEmptyFile(*file);
+    CreateOrCheckWritable(*file);
   } catch (const IOException& e) {
     MessageBox("Could not create file: " + Str(e.ErrorNumber()) + " " + e.Message());
     return std::nullopt;

@@ -375,6 +375,14 @@ std::string LinkASecondName(const testing::TempFolder& f) {
   return "";
 }
 
+// Longer than the lines written over it.
+const std::string kLonger = std::string(100, 'e') + "\n";
+
+std::string LinkASecondNameToALongerFile(const testing::TempFolder& f) {
+  testing::TempFolder::WriteAt(f.Path() / "out.txt", kLonger);
+  return LinkASecondName(f);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, TransformationWriteFailures,
     ::testing::Values(
@@ -400,17 +408,30 @@ INSTANTIATE_TEST_SUITE_P(
                          kAsItWas,
                          &ReplaceByBlockDevice,
                          {"out.txt: block device", kPointsState}},
-        // Written in place, the file was emptied before the write failed.
-        WriteFailureCase{"InPlaceWriteFailsHalfway",
+        // Written in place, the room for the new lines is taken first: a
+        // file that may not grow to them stays as it was.
+        WriteFailureCase{"InPlaceWriteBeyondTheSizeLimit",
                          SystemReason(EFBIG),
-                         "The file may be incomplete.",
+                         kAsItWas,
                          &LinkASecondName,
-                         {"other.txt: file with 2 names: P, 110.0000, 220.000",
-                          "out.txt: file with 2 names: P, 110.0000, 220.000", kPointsState},
+                         {"other.txt: file with 2 names: earlier content\n",
+                          "out.txt: file with 2 names: earlier content\n", kPointsState},
                          [](const std::function<void()>& run) {
                            testing::FileSizeLimit limit(20);
                            run();
-                         }}),
+                         }},
+        // A longer earlier file has the room; the write over it fails halfway.
+        WriteFailureCase{
+            "InPlaceWriteFailsHalfway",
+            SystemReason(EFBIG),
+            "The file may be incomplete.",
+            &LinkASecondNameToALongerFile,
+            {"other.txt: file with 2 names: P, 110.0000, 220.000" + kLonger.substr(20),
+             "out.txt: file with 2 names: P, 110.0000, 220.000" + kLonger.substr(20), kPointsState},
+            [](const std::function<void()>& run) {
+              testing::FileSizeLimit limit(20);
+              run();
+            }}),
     [](const auto& test) { return std::string(test.param.name); });
 
 // ---- As a user whom permissions stop (CI runs as root, whom they do not:
@@ -451,7 +472,7 @@ TEST_F(TransformationAsAUser, TheUsersOwnReadOnlyFileIsRefusedWithTheSystemsReas
 }
 
 // A file anyone may write, in a folder the user may not (root's 755 folder):
-// the choice empties it and every transformation writes it in place.
+// the choice leaves it as it is and every transformation writes it in place.
 TEST_F(TransformationAsAUser, AWritableFileInAFolderTheUserMayNotWriteIsWrittenInPlace) {
   const fs::path theirs = folder.Path() / "theirs";
   fs::create_directory(theirs);
@@ -461,8 +482,10 @@ TEST_F(TransformationAsAUser, AWritableFileInAFolderTheUserMayNotWriteIsWrittenI
   engine.OutputFile = FolderItem(theirs / "out.txt");
 
   EXPECT_EQ(RunAsOtherUser([&] {
-              CreateOrEmptyFile(*engine.OutputFile);  // the choice of the file
-              if (!testing::ReadBytes(theirs / "out.txt").empty()) MessageBox("not emptied");
+              CreateOrCheckWritable(*engine.OutputFile);  // the choice of the file
+              if (testing::ReadBytes(theirs / "out.txt") != "earlier content\n") {
+                MessageBox("changed by the choice");
+              }
               engine.ConformalTrans(2);
               engine.ConformalTrans(1);
             }),

@@ -33,7 +33,7 @@ TEST_F(FileChoiceTest, AReadableInputFileIsGivenBackUnreadAndUnchanged) {
   EXPECT_TRUE(messages.texts.empty()) << Messages();
 }
 
-TEST_F(FileChoiceTest, AChosenOutputFileIsCreatedOrEmptiedAtOnce) {
+TEST_F(FileChoiceTest, AChosenOutputFileIsCreatedWhereMissingAndKeptWhereItExists) {
   for (const bool exists : {false, true}) {
     const FolderItem file = exists ? Write("out.csv", "earlier lines\n") : folder.Item("new.csv");
     dialogs.AnswerSave(file);
@@ -41,7 +41,7 @@ TEST_F(FileChoiceTest, AChosenOutputFileIsCreatedOrEmptiedAtOnce) {
     ASSERT_TRUE(chosen.has_value());
     EXPECT_EQ(chosen->Path(), file.Path());
     EXPECT_TRUE(std::filesystem::exists(file.Path()));
-    EXPECT_EQ(ReadBytes(file.Path()), "");
+    EXPECT_EQ(ReadBytes(file.Path()), exists ? "earlier lines\n" : "");
   }
   EXPECT_EQ(dialogs.calls,
             (std::vector<ScriptedDialogs::Call>{{"save", "", ""}, {"save", "", ""}}));

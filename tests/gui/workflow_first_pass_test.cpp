@@ -43,7 +43,7 @@ TEST_F(FirstPassTest, TheExamplesGoFromControlFileToTransformedPoints) {
 
   const FolderItem output = Write("site-out.csv", "an earlier run\n");
   ChooseOutput(output);
-  EXPECT_EQ(ReadBytes(output.Path()), "");  // created empty when chosen
+  EXPECT_EQ(ReadBytes(output.Path()), "an earlier run\n");  // kept until a transformation
   EXPECT_TRUE(w.txtOutFile().Visible());
   EXPECT_EQ(w.txtOutFile().Text(), "site-out.csv");
   EXPECT_TRUE(w.btnPointFile().Enabled());

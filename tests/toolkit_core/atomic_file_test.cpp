@@ -16,6 +16,7 @@
 #include "tests/support/other_user.h"
 #include "tests/support/special_files.h"
 #include "tests/support/temp_files.h"
+#include "tests/support/write_outcome.h"
 #include "toolkit/core/exceptions.h"
 
 namespace korvanta {
@@ -23,7 +24,10 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::FolderEntries;
+using testing::Incomplete;
+using testing::Outcome;
 using testing::ReadBytes;
+using testing::Refused;
 using testing::TempFolder;
 
 struct WriteCase {
@@ -167,39 +171,17 @@ INSTANTIATE_TEST_SUITE_P(
 // ---- Links, hard links, FIFOs and devices: written as a plain write would
 // write them, and nothing but their content changes.
 
-// What one write or choice came to, as a test compares it.
-std::string Outcome(const std::function<void()>& act) {
-  try {
-    act();
-    return "done";
-  } catch (const IncompleteFileException& e) {
-    return "incomplete: " + e.Message() + " (" + std::to_string(e.ErrorNumber()) + ")";
-  } catch (const IOException& e) {
-    return "refused: " + e.Message() + " (" + std::to_string(e.ErrorNumber()) + ")";
-  } catch (const FileKindException& e) {
-    return "refused: " + std::string(e.what());
-  }
-}
-
-std::string Refused(int error_number) {
-  return "refused: " + std::string(std::strerror(error_number)) + " (" +
-         std::to_string(error_number) + ")";
-}
-std::string Incomplete(int error_number) {
-  return "incomplete: " + std::string(std::strerror(error_number)) + " (" +
-         std::to_string(error_number) + ")";
-}
 std::string RefusedKind(const std::string& kind) {
   return "refused: it is " + kind + ", not a regular file, a FIFO or a character device";
 }
 const std::string kNoReader =
     "refused: no program is reading from this FIFO (named pipe) (" + std::to_string(ENXIO) + ")";
 
-// CreateOrEmptyFile, as choosing the file does, or the write of "new".
+// CreateOrCheckWritable, as choosing the file does, or the write of "new".
 std::string ChooseOrWrite(bool choose, const FolderItem& file) {
   return Outcome([&] {
     if (choose) {
-      CreateOrEmptyFile(file);
+      CreateOrCheckWritable(file);
     } else {
       ReplaceFileLines(file, {"new"});
     }
@@ -307,17 +289,19 @@ INSTANTIATE_TEST_SUITE_P(
                    RefusedKind("a socket"),
                    {"out.txt: socket"}},
         TargetCase{"ChoosingANewFileCreatesIt", true, &Nothing, "done", {"out.txt: file: "}},
-        TargetCase{"ChoosingAFileEmptiesIt", true, &Existing, "done", {"out.txt: file: "}},
+        // The earlier content stays until a write replaces it whole.
+        TargetCase{
+            "ChoosingAFileKeepsItsContent", true, &Existing, "done", {"out.txt: file: old\n"}},
         TargetCase{"ChoosingADanglingLinkCreatesItsTarget",
                    true,
                    &DanglingLink,
                    "done",
                    {"out.txt: link to target.txt", "target.txt: file: "}},
-        TargetCase{"ChoosingAHardLinkedFileEmptiesItInPlace",
+        TargetCase{"ChoosingAHardLinkedFileKeepsItsContent",
                    true,
                    &HardLinked,
                    "done",
-                   {"other.txt: file with 2 names: ", "out.txt: file with 2 names: "}},
+                   {"other.txt: file with 2 names: old\n", "out.txt: file with 2 names: old\n"}},
         // Opening a FIFO would wait for a reader, or give a reader an early end.
         TargetCase{"ChoosingAFifoWithoutReaderNeitherWaitsNorChangesIt",
                    true,
@@ -364,19 +348,46 @@ TEST(ReplaceFileLines, AFifoWhoseReaderGoesAwayIsAnIncompleteWrite) {
   EXPECT_FALSE(reader.Received().empty());
 }
 
-TEST(ReplaceFileLines, AnInPlaceWriteThatFailsHalfwaySaysTheFileMayBeIncomplete) {
+// A file written in place, under a limit of 8 bytes on the size of a file
+// (FileSizeLimit), with 19 bytes to write.
+struct SizeLimitCase {
+  const char* name;
+  std::string earlier;
+  std::string outcome;
+  std::string content;  // of both names afterwards
+};
+
+void PrintTo(const SizeLimitCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class InPlaceWriteUnderASizeLimit : public ::testing::TestWithParam<SizeLimitCase> {};
+
+TEST_P(InPlaceWriteUnderASizeLimit, IsRefusedBeforeAByteChangesOrSaysTheFileMayBeIncomplete) {
+  const SizeLimitCase& c = GetParam();
   TempFolder folder;
-  HardLinked(folder.Path());
+  TempFolder::WriteAt(folder.Path() / "out.txt", c.earlier);
+  fs::create_hard_link(folder.Path() / "out.txt", folder.Path() / "other.txt");
   std::string outcome;
   {
     testing::FileSizeLimit limit(8);
     outcome = Outcome([&] { ReplaceFileLines(folder.Item("out.txt"), {"a longer line", "more"}); });
   }
-  EXPECT_EQ(outcome, Incomplete(EFBIG));
+  EXPECT_EQ(outcome, c.outcome);
   EXPECT_EQ(testing::FolderState(folder.Path()),
-            (std::vector<std::string>{"other.txt: file with 2 names: a longer",
-                                      "out.txt: file with 2 names: a longer"}));
+            (std::vector<std::string>{"other.txt: file with 2 names: " + c.content,
+                                      "out.txt: file with 2 names: " + c.content}));
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, InPlaceWriteUnderASizeLimit,
+                         ::testing::Values(
+                             // The file may not grow to the new length: the room is refused first.
+                             SizeLimitCase{"ShorterFileMayNotGrow", "old\n", Refused(EFBIG),
+                                           "old\n"},
+                             // A longer file has the room; the write over it stops at the limit.
+                             SizeLimitCase{"LongerFileFailsHalfway", "old line 1\nold line 2\n",
+                                           Incomplete(EFBIG), "a longer 1\nold line 2\n"}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 // ---- What a user may not do. CI runs as root, whom no permission stops, so
 // the write runs in a child process as another user (see AsOtherUser).
@@ -402,6 +413,14 @@ std::string OwnReadOnlyFile(const fs::path& f) {
   TempFolder::WriteAt(f / "out.txt", "earlier\n");
   testing::GiveToOtherUser(f / "out.txt");
   fs::permissions(f / "out.txt", fs::perms(0444));
+  return "";
+}
+
+// The user's own folder, made read-only, and nothing in it.
+std::string OwnReadOnlyFolder(const fs::path& f) {
+  fs::create_directory(f);
+  testing::GiveToOtherUser(f);
+  fs::permissions(f, fs::perms(0555));
   return "";
 }
 
@@ -457,15 +476,15 @@ INSTANTIATE_TEST_SUITE_P(
                                true,
                                &WritableFileInAFolderTheUserMayNotWrite,
                                "done",
-                               {"out.txt: file: "}},
+                               {"out.txt: file: earlier\n"}},
                       UserCase{"WriteToANewFileInAFolderTheUserMayNotWrite",
                                false,
-                               [](const fs::path& f) {
-                                 fs::create_directory(f);
-                                 testing::GiveToOtherUser(f);
-                                 fs::permissions(f, fs::perms(0555));
-                                 return std::string();
-                               },
+                               &OwnReadOnlyFolder,
+                               Refused(EACCES),
+                               {}},
+                      UserCase{"ChoosingANewFileInAFolderTheUserMayNotWrite",
+                               true,
+                               &OwnReadOnlyFolder,
                                Refused(EACCES),
                                {}},
                       // The user's folder would take a replacement, but the replacement

@@ -142,18 +142,49 @@ class SigpipeHeld {
   bool pending_before_ = false;
 };
 
-// Empties the file, writes the content and syncs; a FIFO or a device is
-// written through, neither emptied nor synced.
+// Takes from the file system the room `length` bytes need before a byte of
+// the file changes, so that a full disk (ENOSPC, EDQUOT) or a size limit
+// (EFBIG) refuses the write with the file as it was: throws IOException then.
+// False where the file system cannot set room aside (EOPNOTSUPP: some network
+// and FUSE file systems). posix_fallocate is no help there: it would write
+// zeros over the file itself to make the room.
+bool Reserve(int fd, off_t earlier_size, off_t length) {
+  if (length == 0) return true;  // none is needed, and fallocate refuses a length of 0
+  int result = 0;
+  do {
+    errno = 0;
+    result = ::fallocate(fd, 0, 0, length);
+  } while (result != 0 && errno == EINTR);
+  if (result == 0) return true;
+  const int error = errno != 0 ? errno : EIO;
+  if (error == EOPNOTSUPP || error == ENOSYS) return false;
+  // Some file systems (ext4) keep the room they found before the rest ran
+  // out, and the file grows by that many zeros: they go again.
+  struct stat now {};
+  if (::fstat(fd, &now) == 0 && now.st_size != earlier_size && ::ftruncate(fd, earlier_size) != 0) {
+    throw IncompleteFileException(error, std::strerror(error));
+  }
+  ThrowIOException(error);
+}
+
+// Writes the content over the earlier one, cuts the file to its length and
+// syncs, the room taken first (see Reserve). Where no room can be taken, the
+// file is emptied first, as a plain write would. A FIFO or a device is
+// written through, neither reserved, cut nor synced.
 void WriteInPlace(OpenFile file, std::string_view content) {
   const bool regular = S_ISREG(file.info.st_mode);
+  const auto length = static_cast<off_t>(content.size());
+  const bool reserved = regular && Reserve(file.fd.Get(), file.info.st_size, length);
   errno = 0;
-  if (regular && ::ftruncate(file.fd.Get(), 0) != 0) ThrowLastError();
+  if (regular && !reserved && ::ftruncate(file.fd.Get(), 0) != 0) ThrowLastError();
   std::size_t written = 0;
   int error = 0;
   {
     const SigpipeHeld held;
     error = WriteAll(file.fd.Get(), content, written);
   }
+  errno = 0;
+  if (error == 0 && reserved && ::ftruncate(file.fd.Get(), length) != 0) error = errno;
   errno = 0;
   if (error == 0 && regular && ::fsync(file.fd.Get()) != 0) error = errno;
   errno = 0;
@@ -290,19 +321,28 @@ void ReplaceFileLines(const FolderItem& file, const std::vector<std::string>& li
   WriteInPlace(std::move(existing), content);
 }
 
-void CreateOrEmptyFile(const FolderItem& file) {
+void CreateOrCheckWritable(const FolderItem& file) {
   const fs::path target = FollowLinks(file.Path());
   const std::optional<struct stat> info = Examine(target);
   errno = 0;
-  if (info && !S_ISREG(info->st_mode)) {
+  if (!info) {
+    UniqueFd fd(
+        ::open(target.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
+    if (!fd) ThrowLastError();
+    errno = 0;
+    if (fd.Close() != 0) ThrowLastError();
+    return;
+  }
+  if (!S_ISREG(info->st_mode)) {
     if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) ThrowLastError();
     return;
   }
-  UniqueFd fd(::open(target.c_str(),
-                     O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
-  if (!fd) ThrowLastError();
+  // Opened for writing as a write will open it, without O_TRUNC: what the
+  // system refuses (permissions, a read-only file system, a running
+  // program's file) shows now, and not a byte changes.
+  OpenFile existing = OpenExisting(target);
   errno = 0;
-  if (fd.Close() != 0) ThrowLastError();
+  if (existing.fd.Close() != 0) ThrowLastError();
 }
 
 }  // namespace korvanta

@@ -24,7 +24,11 @@ namespace korvanta {
 //   reads is refused at once instead of waited on.
 // A file the user may not write (a read-only file) is refused with the
 // system's reason, even where the folder would let a replacement in.
-// Writing in place empties the file, writes the lines and syncs.
+// Writing in place first takes from the file system the room the lines
+// need, so that a full disk refuses the write with the file as it was; then
+// the lines go over the earlier content, the file is cut to their length and
+// synced. Where the file system cannot set room aside, the file is emptied
+// first, as a plain write would.
 //
 // Throws IOException (the errno and the system's text) when the file is as
 // it was, IncompleteFileException when the failure came after the file was
@@ -33,10 +37,13 @@ namespace korvanta {
 void ReplaceFileLines(const FolderItem& file, const std::vector<std::string>& lines);
 
 // What choosing the output file does to it, by the same rules, and without
-// ever blocking: a regular file (also the one a link leads to, created where
-// it does not exist yet) is created or emptied; a FIFO or a character device
-// is only checked for writing, since opening it would wait for a reader or
-// hand one an early end. Throws as ReplaceFileLines does.
-void CreateOrEmptyFile(const FolderItem& file);
+// ever blocking or changing a byte: a file that does not exist (also the one
+// a link leads to) is created, empty; an existing regular file is opened for
+// writing and closed again, so that what would refuse the write (permissions,
+// a read-only file system) is known at once, while the file keeps its
+// content until a write replaces it; a FIFO or a character device is only
+// checked for writing, since opening it would wait for a reader or hand one
+// an early end. Throws as ReplaceFileLines does.
+void CreateOrCheckWritable(const FolderItem& file);
 
 }  // namespace korvanta
