@@ -77,6 +77,18 @@ std::optional<std::int64_t> ReadChosen(FolderItemRef& reference, FolderItem chos
   return count;
 }
 
+// One file cannot be both an input in use and the output: a transformation
+// writes the output file anew, over the control points of its coefficients
+// or the points it transforms. Refuses such a choice with a message.
+bool IsAlso(const FolderItem& chosen, std::string_view role, const FolderItemRef& other,
+            std::string_view other_role) {
+  if (!other || !IsSameFile(chosen, *other)) return false;
+  MessageBox("\"" + chosen.Name() + "\" cannot be the " + std::string(role) +
+             ": it is the same file as the " + std::string(other_role) + " \"" + other->Name() +
+             "\", and a transformation writes the output file anew. Choose another file.");
+  return true;
+}
+
 void ChooseModel(winMain& window, TextField& first_hidden, TextField& second_hidden) {
   window.btnParam().SetEnabled(true);
   first_hidden.SetVisible(false);
@@ -99,7 +111,7 @@ void DisableFor(RectControl& control, RectControl& next) {
 
 void winMain::btnInControlFile_Action(PushButton& /*button*/) {
   FolderItemRef file = GetInputFile();
-  if (!file) return;
+  if (!file || IsAlso(*file, "control file", OutputFile, "output file")) return;
   // The file is read before it replaces the earlier one, so a file that
   // fails its checks leaves the earlier choice, its name and its count.
   const std::optional<std::int64_t> count =
@@ -122,7 +134,10 @@ void winMain::btnInControlFile_Action(PushButton& /*button*/) {
 
 void winMain::btnOutFile_Action(PushButton& /*button*/) {
   FolderItemRef file = GetOutputFile();
-  if (!file) return;
+  if (!file || IsAlso(*file, "output file", ControlFile, "control file") ||
+      IsAlso(*file, "output file", PointFile, "points file")) {
+    return;
+  }
   OutputFile = std::move(file);
   txtOutFile().SetVisible(true);
   txtOutFile().SetText(OutputFile->Name());
@@ -143,7 +158,7 @@ void winMain::txtOutFile_TextChange(TextField& /*field*/) {
 
 void winMain::btnPointFile_Action(PushButton& /*button*/) {
   FolderItemRef file = GetInputFile();
-  if (!file) return;
+  if (!file || IsAlso(*file, "points file", OutputFile, "output file")) return;
   const std::optional<std::int64_t> count =
       ReadChosen(PointFile, std::move(*file), [this] { return ReadPoints(); });
   if (!count) return;

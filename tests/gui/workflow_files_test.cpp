@@ -56,14 +56,18 @@ TEST_F(FileChoiceTest, ACancelledDialogGivesNothingAndNoMessage) {
   EXPECT_TRUE(messages.texts.empty()) << Messages();
 }
 
+// The output's message names the file the user has just picked, so a
+// reason such as "Read-only file system" says where.
 TEST_F(FileChoiceTest, TheMessagesCarryTheErrorNumberAndText) {
   dialogs.AnswerOpen(folder.Item("gone.csv"));
   EXPECT_FALSE(Main().GetInputFile().has_value());
-  dialogs.AnswerSave(folder.Item("no-folder/out.csv"));
+  const FolderItem output = folder.Item("no-folder/out.csv");
+  dialogs.AnswerSave(output);
   EXPECT_FALSE(Main().GetOutputFile().has_value());
-  EXPECT_EQ(messages.texts, (std::vector<std::string>{
-                                "Cannot open " + Str(ENOENT) + "  " + kNoSuchFile,
-                                "Could not create file: " + Str(ENOENT) + " " + kNoSuchFile}));
+  EXPECT_EQ(messages.texts,
+            (std::vector<std::string>{"Cannot open " + Str(ENOENT) + "  " + kNoSuchFile,
+                                      "Could not create file: " + Str(ENOENT) + " " + kNoSuchFile +
+                                          ": \"" + output.Path().string() + "\""}));
 }
 
 TEST_F(FileChoiceTest, AnInputFileThatIsNotARegularFileIsRefusedAtOnce) {
@@ -295,7 +299,8 @@ INSTANTIATE_TEST_SUITE_P(
                          fs::create_directory(dir / "out");
                          return std::string();
                        },
-                       {"Could not create file: " + Str(EISDIR) + " " + std::strerror(EISDIR)},
+                       {"Could not create file: " + Str(EISDIR) + " " + std::strerror(EISDIR) +
+                        ": \"{path}\""},
                        {"out: folder"}}),
     [](const auto& test) { return std::string(test.param.name); });
 

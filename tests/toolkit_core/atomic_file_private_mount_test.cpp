@@ -146,7 +146,8 @@ TEST(CreateOrCheckWritable, AFileOnAReadOnlyFileSystemIsRefusedAtOnceAndKept) {
       return std::string(testing::kCannotMount) + "remount read-only: " + std::strerror(errno);
     }
     const FolderItem file(disk / "out.txt");
-    std::string result = testing::Outcome([&] { CreateOrCheckWritable(file); });
+    std::string result =
+        testing::ChoiceOutcome((disk / "out.txt").string(), [&] { CreateOrCheckWritable(file); });
     result += "\n" + testing::Outcome([&] { ReplaceFileLines(file, {"new"}); });
     for (const auto& entry : testing::FolderState(disk)) result += "\n" + entry;
     return result;

@@ -25,6 +25,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::FolderEntries;
 using testing::Incomplete;
+using testing::ChoiceOutcome;
 using testing::Outcome;
 using testing::ReadBytes;
 using testing::Refused;
@@ -179,13 +180,8 @@ const std::string kNoReader =
 
 // CreateOrCheckWritable, as choosing the file does, or the write of "new".
 std::string ChooseOrWrite(bool choose, const FolderItem& file) {
-  return Outcome([&] {
-    if (choose) {
-      CreateOrCheckWritable(file);
-    } else {
-      ReplaceFileLines(file, {"new"});
-    }
-  });
+  if (choose) return ChoiceOutcome(file.Path().string(), [&] { CreateOrCheckWritable(file); });
+  return Outcome([&] { ReplaceFileLines(file, {"new"}); });
 }
 
 // Makes out.txt what the case needs; gives "" or why it cannot be had here.

@@ -304,25 +304,9 @@ std::string Joined(const std::vector<std::string>& lines) {
   return content;
 }
 
-}  // namespace
-
-void ReplaceFileLines(const FolderItem& file, const std::vector<std::string>& lines) {
-  const fs::path target = FollowLinks(file.Path());
-  const std::string content = Joined(lines);
-  if (!Examine(target)) {
-    ReplaceWhole(target, content, nullptr);
-    return;
-  }
-  OpenFile existing = OpenExisting(target);
-  if (S_ISREG(existing.info.st_mode) && existing.info.st_nlink == 1 &&
-      ReplaceWhole(target, content, &existing.info)) {
-    return;
-  }
-  WriteInPlace(std::move(existing), content);
-}
-
-void CreateOrCheckWritable(const FolderItem& file) {
-  const fs::path target = FollowLinks(file.Path());
+// Creates the file where it does not exist; otherwise proves it can be
+// written without changing it.
+void CheckWritable(const fs::path& target) {
   const std::optional<struct stat> info = Examine(target);
   errno = 0;
   if (!info) {
@@ -343,6 +327,32 @@ void CreateOrCheckWritable(const FolderItem& file) {
   OpenFile existing = OpenExisting(target);
   errno = 0;
   if (existing.fd.Close() != 0) ThrowLastError();
+}
+
+}  // namespace
+
+void ReplaceFileLines(const FolderItem& file, const std::vector<std::string>& lines) {
+  const fs::path target = FollowLinks(file.Path());
+  const std::string content = Joined(lines);
+  if (!Examine(target)) {
+    ReplaceWhole(target, content, nullptr);
+    return;
+  }
+  OpenFile existing = OpenExisting(target);
+  if (S_ISREG(existing.info.st_mode) && existing.info.st_nlink == 1 &&
+      ReplaceWhole(target, content, &existing.info)) {
+    return;
+  }
+  WriteInPlace(std::move(existing), content);
+}
+
+void CreateOrCheckWritable(const FolderItem& file) {
+  try {
+    CheckWritable(FollowLinks(file.Path()));
+  } catch (const IOException& e) {
+    // The user has just picked the file in a dialog: the message names it.
+    throw IOException(e.ErrorNumber(), e.Message() + ": \"" + file.Path().string() + "\"");
+  }
 }
 
 }  // namespace korvanta

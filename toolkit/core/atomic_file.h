@@ -43,7 +43,8 @@ void ReplaceFileLines(const FolderItem& file, const std::vector<std::string>& li
 // a read-only file system) is known at once, while the file keeps its
 // content until a write replaces it; a FIFO or a character device is only
 // checked for writing, since opening it would wait for a reader or hand one
-// an early end. Throws as ReplaceFileLines does.
+// an early end. Throws as ReplaceFileLines does; an IOException's message
+// ends with the file's path in quotes.
 void CreateOrCheckWritable(const FolderItem& file);
 
 }  // namespace korvanta

@@ -20,6 +20,11 @@ class FolderItem {
   std::filesystem::path path_;
 };
 
+// Whether both name one existing file, whatever the path: through symbolic
+// links, other hard links or another spelling of the folder. False where
+// either does not exist (or cannot be looked at).
+bool IsSameFile(const FolderItem& a, const FolderItem& b);
+
 // A file reference that may hold nothing (the toolkit's nil).
 using FolderItemRef = std::optional<FolderItem>;
 
