@@ -75,6 +75,19 @@ inline constexpr double kDefaultRankTolerance<DoubleDouble> = 1e-26;
 // QR of A with its columns scaled, not by the normal equations, whose squared
 // condition number loses centimetres at survey scale. At most 20 observations
 // and 10 unknowns (OutOfBoundsException).
+//
+// The steps, with S the diagonal of powers of two that bring the columns of A
+// to lengths between 1/2 and 1, and t the power of two that brings the largest
+// |L(i)| into [1/2, 1), both exact:
+//   W = A·S, b = t·L;
+//   Qᵀ·W = [R; 0] and Qᵀ·b = [c; d] by n Householder reflections (Q is never
+//   formed);
+//   refused (RankDeficient) unless every |R(k,k)| > rank_tolerance·max |R(k,k)|;
+//   x = S·R⁻¹·c / t, with R⁻¹ by back substitution, and X(i,1) += x(i);
+//   V = A·X - L, which is d / t (as to its sum of squares) when X held zeros;
+//   X(0,0) = s0 = sqrt(VᵀV / (m - n));
+//   Qxx = (AᵀA)⁻¹ = S·R⁻¹·R⁻ᵀ·S, of which only the diagonal is formed, and
+//   X(i,2) = sqrt(Qxx(i,i))·s0.
 template <typename Number>
 LeastSquaresResult LeastSquares(const Array2<Number>& A, Int m, Int n, const Array2<Number>& L,
                                 Array2<Number>& X,
