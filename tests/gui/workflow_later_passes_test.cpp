@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,21 @@ TEST_F(LaterPassTest, AnotherModelIsEstimatedAndTransformedInTheSameRun) {
   EXPECT_EQ(ResultsText(), std::string(kExactOutput) + std::string(kExactOutput));
   EXPECT_EQ(ReadBytes(folder.Path() / "out.csv"), kExactOutput);
   EXPECT_TRUE(messages.texts.empty()) << Messages();
+}
+
+// A transformation whose file cannot be written puts no new model's title
+// over the earlier model's lines.
+TEST_F(LaterPassTest, AFailedWriteLeavesTheResultsWindowAsItWas) {
+  CompleteExactPass(&winMain::radConformal);
+  ASSERT_EQ(ImplicitInstance<wndResults>().Title(), "Conformal Transformation");
+  Select(&winMain::radAffine);
+  PressCoefficients();
+  std::filesystem::remove_all(folder.Path());
+  PressTransform();
+  ASSERT_EQ(messages.texts.size(), 1u) << Messages();
+  EXPECT_EQ(messages.texts[0].rfind("Cannot write the output file", 0), 0u) << Messages();
+  EXPECT_EQ(ImplicitInstance<wndResults>().Title(), "Conformal Transformation");
+  EXPECT_EQ(ResultsText(), kExactOutput);
 }
 
 TEST_F(LaterPassTest, ANewControlFileIsReadAndMakesCoefficientsUsableAgain) {
