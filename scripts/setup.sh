@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
-          clang libclang-rt-14-dev xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core fonts-dejavu-extra)
+          clang libclang-rt-14-dev xvfb xauth x11-utils xdotool openbox imagemagick fonts-dejavu-core fonts-dejavu-extra)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,11 +3,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPoint>
+#include <QTextCursor>
+#include <QTextEdit>
 #include <QTimer>
 #include <memory>
 #include <stdexcept>
@@ -20,6 +25,7 @@
 #include "toolkit/qt/edit_commands.h"
 #include "toolkit/qt/implicit_instance.h"
 #include "toolkit/qt/menu_item.h"
+#include "toolkit/qt/text_area.h"
 #include "toolkit/qt/text_field.h"
 #include "toolkit/qt/window.h"
 
@@ -60,6 +66,7 @@ void Build(MenuBar& bar) {
 class MenuWindow : public Window {
  public:
   TextField& txtEdit() const { return ControlAs<TextField>("txtEdit"); }
+  TextArea& txtArea() const { return ControlAs<TextArea>("txtArea"); }
 
  protected:
   void Layout() override {
@@ -67,6 +74,8 @@ class MenuWindow : public Window {
   }
   void CreateControls() override {
     CreateControl<TextField>("txtEdit", {{"Name", "txtEdit"}, {"Width", 200}, {"Height", 22}});
+    CreateControl<TextArea>("txtArea",
+                            {{"Name", "txtArea"}, {"Top", 40}, {"Width", 200}, {"Height", 100}});
   }
 };
 
@@ -181,6 +190,65 @@ TEST_F(MenuTest, EditItemsAreEnabledAsTheirMenuOpensForTheFocusedField) {
   EXPECT_EQ(states()[0], true);
   ActionOf(window, 1, 0)->trigger();  // Undo
   EXPECT_EQ(window.txtEdit().Text(), "abc");
+}
+
+// Escape in a menu opened from the bar closes it but leaves the bar active
+// for the keyboard, holding the focus itself; a menu opened from there still
+// acts on the control that had the focus. A text area keeps its selection
+// meanwhile (a text field drops its own as the bar takes the focus).
+TEST_F(MenuTest, EditItemsFollowTheFocusedAreaAfterEscapeLeavesTheBarActive) {
+  MenuWindow& window = ImplicitInstance<MenuWindow>();
+  window.Widget()->activateWindow();
+  QApplication::setActiveWindow(window.Widget());
+  auto* area = static_cast<QTextEdit*>(window.txtArea().Widget());
+  area->setFocus();
+  QCoreApplication::processEvents();
+  ASSERT_EQ(QApplication::focusWidget(), area);
+  window.txtArea().SetText("abc");
+  QTextCursor cursor = area->textCursor();
+  cursor.setPosition(0);
+  cursor.setPosition(2, QTextCursor::KeepAnchor);
+  area->setTextCursor(cursor);
+  QGuiApplication::clipboard()->clear();
+
+  QMenuBar* widget = window.MenuBarWidget();
+  const auto click = [](QWidget* target, QPoint at) {
+    QMouseEvent press(QEvent::MouseButtonPress, at, target->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, target->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &release);
+  };
+  const auto open = [&](int index) {
+    click(widget, widget->actionGeometry(widget->actions().at(index)).center());
+  };
+  const auto escape = [] {
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(QApplication::activePopupWidget(), &key);
+  };
+  const auto states = [&] {
+    std::vector<bool> enabled;
+    for (QAction* action : MenuOf(window, 1)->actions()) {
+      if (!action->isSeparator()) enabled.push_back(action->isEnabled());
+    }
+    return enabled;  // Undo, Cut, Copy, Paste, Delete, Hidden (never enabled)
+  };
+
+  open(0);
+  ASSERT_EQ(QApplication::activePopupWidget(), MenuOf(window, 0));
+  escape();
+  ASSERT_EQ(QApplication::activePopupWidget(), nullptr);
+  ASSERT_EQ(QApplication::focusWidget(), widget);
+  open(1);
+  ASSERT_EQ(QApplication::activePopupWidget(), MenuOf(window, 1));
+  EXPECT_EQ(states(), (std::vector<bool>{false, true, true, false, true, false}));
+
+  QMenu* menu = MenuOf(window, 1);
+  click(menu, menu->actionGeometry(ActionOf(window, 1, 3)).center());  // Copy
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "ab");
+  EXPECT_EQ(QApplication::focusWidget(), area);
 }
 
 TEST(EditCommandTest, ActsOnTextAreasAndRefusesOtherWidgets) {
