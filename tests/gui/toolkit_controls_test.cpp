@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "tests/support/gui_fixture.h"
+#include "toolkit/qt/edit_commands.h"
 #include "toolkit/qt/group_box.h"
 #include "toolkit/qt/implicit_instance.h"
 #include "toolkit/qt/label.h"
@@ -169,6 +170,27 @@ TEST_F(ControlsTest, AddTextAppendsAfterEverythingTheAreaHolds) {
   EXPECT_EQ(area.Text(), "first\ntyped second\nthird\n");
   area.SetText("");
   EXPECT_EQ(area.Text(), "");
+}
+
+// What code puts in is no edit of the user's: Undo never takes a report
+// line away, while the user's own typing can be undone until code adds more.
+TEST_F(ControlsTest, OnlyTheUsersOwnEditsCanBeUndone) {
+  TextArea& area = window.txtArea();
+  auto* edit = static_cast<QTextEdit*>(area.Widget());
+  area.SetText("first\n");
+  area.AddText("second\n");
+  EXPECT_FALSE(CanRunEditCommand(EditCommand::kUndo, edit));
+  QTextCursor cursor = edit->textCursor();
+  cursor.movePosition(QTextCursor::End);
+  edit->setTextCursor(cursor);
+  QKeyEvent key(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x");
+  QCoreApplication::sendEvent(edit, &key);
+  ASSERT_EQ(area.Text(), "first\nsecond\nx");
+  RunEditCommand(EditCommand::kUndo, edit);
+  EXPECT_EQ(area.Text(), "first\nsecond\n");
+  area.AddText("third\n");
+  RunEditCommand(EditCommand::kUndo, edit);
+  EXPECT_EQ(area.Text(), "first\nsecond\nthird\n");
 }
 
 // Every paragraph hangs, however it came in: set, added or pasted.

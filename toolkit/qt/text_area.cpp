@@ -88,10 +88,17 @@ void TextArea::SetText(const std::string& text) {
   HangParagraphs(*edit_);
 }
 
+// What the program appends is no edit of the user's, so Undo must not take
+// a report line away again. Leaving it off the undo stack empties the stack:
+// the user's earlier edits can no longer be undone either.
 void TextArea::AddText(const std::string& text) {
-  QTextCursor end(edit_->document());
+  QTextDocument* document = edit_->document();
+  const bool undo = document->isUndoRedoEnabled();
+  document->setUndoRedoEnabled(false);
+  QTextCursor end(document);
   end.movePosition(QTextCursor::End);
   end.insertText(QString::fromStdString(text));
+  document->setUndoRedoEnabled(undo);
 }
 
 bool TextArea::ReadOnly() const {
