@@ -64,6 +64,7 @@ QWidget* NewControl(ControlClass type, const ControlDesignValues& values) {
     case ControlClass::kTextField: {
       auto* field = new QLineEdit(content);
       field->setAlignment(AlignmentOf(values));
+      field->setReadOnly(values.read_only);
       return field;
     }
     case ControlClass::kLabel: {

@@ -6,7 +6,8 @@
 # expose; hyperfine times the whole process, teardown included, under one
 # Xvfb and on Qt's offscreen platform. The runs are split into rounds that
 # alternate between the programs, each round in another order, and the
-# summary gives the medians over all runs with the ratios of the medians.
+# summary gives the medians over all runs with the ratios of the medians, and
+# the medians of the ratios of runs paired within their rounds.
 # Usage: bench/startup/run.sh <build folder>
 # The build folder is configured with -DKORVANTA_BENCH=ON and a Release build.
 # RUNS (default 60, at least 20) sets the runs per program, ROUNDS (default
@@ -79,6 +80,15 @@ median() {
   sort -g | awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
+# The median of the ratios of program $2's runs to program $3's in the times
+# file $1, each run paired with the other's run of the same number: both fell
+# in the same round, close in time, so load that comes and goes between
+# rounds (a shared machine) moves both alike. ROUNDS=RUNS pairs the closest.
+paired_ratio() {
+  awk -v a="$2" -v b="$3" '$1 == a { x[na++] = $2 } $1 == b { y[nb++] = $2 }
+    END { for (i = 0; i < na && i < nb; i++) print x[i] / y[i] }' "$1" | median
+}
+
 # Runs the rounds in the environment that the arguments give (env's -u NAME
 # and NAME=VALUE), collects every run's time and adds the medians and their
 # ratios to the summary.
@@ -112,11 +122,14 @@ measure() {
     med[$name]=$(awk -v c="$name" '$1 == c { print $2 }' "$times" | median)
   done
   awk -v label="$label" -v goal="$goal" -v k="${med[korvanta]}" -v p="${med[plain-qt]}" \
-      -v b="${med[bare-qt]}" -v n="$runs" 'BEGIN {
+      -v b="${med[bare-qt]}" -v n="$runs" -v kp="$(paired_ratio "$times" korvanta plain-qt)" \
+      -v kb="$(paired_ratio "$times" korvanta bare-qt)" 'BEGIN {
     printf "%s, medians of %d runs each: korvanta %.1f ms, plain Qt same window %.1f ms, bare Qt empty window %.1f ms\n",
            label, n, k, p, b
     printf "  korvanta / same window %.3f (goal %s: %s), korvanta / empty window %.3f\n",
            k / p, goal, k / p <= goal ? "met" : "missed", k / b
+    printf "  medians of the %d paired runs%s ratios: korvanta / same window %.3f, korvanta / empty window %.3f\n",
+           n, "\047", kp, kb
   }' >>"$work/summary"
 }
 

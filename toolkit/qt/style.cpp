@@ -4,7 +4,6 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QIconEngine>
-#include <QImageReader>
 #include <QMargins>
 #include <QPainter>
 #include <QPixmap>
@@ -16,6 +15,8 @@
 #include <QStyleOption>
 #include <algorithm>
 #include <optional>
+
+#include "toolkit/qt/png_image.h"
 
 namespace korvanta {
 namespace {
@@ -110,9 +111,7 @@ class ToolkitStyle : public QProxyStyle {
 
   const QPixmap& GroupBoxFrameImage() const {
     if (!group_box_frame_) {
-      QImageReader reader(QString::fromLatin1(kGroupBoxFrameImage), "png");
-      reader.setAutoDetectImageFormat(false);
-      group_box_frame_ = QPixmap::fromImage(reader.read());
+      group_box_frame_ = QPixmap::fromImage(ReadPng(QString::fromLatin1(kGroupBoxFrameImage)));
     }
     return *group_box_frame_;
   }
