@@ -23,9 +23,9 @@ namespace korvanta {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ChoiceOutcome;
 using testing::FolderEntries;
 using testing::Incomplete;
-using testing::ChoiceOutcome;
 using testing::Outcome;
 using testing::ReadBytes;
 using testing::Refused;
