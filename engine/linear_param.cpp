@@ -1,3 +1,4 @@
+#include <array>
 #include <cstddef>
 #include <string>
 
@@ -32,62 +33,54 @@ void WriteLabels(const ModelFacts& model) {
   }
 }
 
-}  // namespace
+// A control point's two rows of the design matrix, for E and for N; the
+// model's coefficients come first, the rest stay 0.
+struct Equations {
+  std::array<double, ModelFacts::kMaxCoefficients> E{};
+  std::array<double, ModelFacts::kMaxCoefficients> N{};
+};
 
-bool TransformEngine::ConformalParam(std::int64_t K) {
-  const ModelFacts& model = kConformal;
+Equations ConformalEquations(const ControlPoint& p) {
+  return {{p.x, p.y * -1.0, 1.0, 0.0}, {p.y, p.x, 0.0, 1.0}};
+}
+
+Equations AffineEquations(const ControlPoint& p) {
+  return {{p.x, p.y, 1.0, 0.0, 0.0, 0.0}, {0.0, 0.0, 0.0, p.x, p.y, 1.0}};
+}
+
+// The two linear models differ only in their equations and in the layout of
+// points they need: the estimation from control points 1 to K is one.
+bool Estimate(TransformEngine& engine, const ModelFacts& model, Layout needed,
+              Equations (*equations)(const ControlPoint&), std::int64_t K) {
   if (!AdmitsControlCount(model, K)) return false;
   const ControlPoints points(K);
-  DoubleArray2 A(2 * kEstimationCapacity, model.coefficients);
+  DoubleArray2 A(2 * TransformEngine::kEstimationCapacity, model.coefficients);
   DoubleArray2 X(model.coefficients, 2);
-  DoubleArray2 L(2 * kEstimationCapacity, 2);
+  DoubleArray2 L(2 * TransformEngine::kEstimationCapacity, 2);
   for (std::int64_t i = 2; i <= 2 * K; i += 2) {
     const ControlPoint& p = points(i / 2);
-    A(i - 1, 1) = p.x;
-    A(i - 1, 2) = p.y * -1.0;
-    A(i - 1, 3) = 1.0;
-    A(i - 1, 4) = 0.0;
+    const Equations rows = equations(p);
+    for (std::int64_t j = 1; j <= model.coefficients; ++j) {
+      A(i - 1, j) = rows.E[static_cast<std::size_t>(j - 1)];
+      A(i, j) = rows.N[static_cast<std::size_t>(j - 1)];
+    }
     L(i - 1, 1) = p.E;
-    A(i, 1) = p.y;
-    A(i, 2) = p.x;
-    A(i, 3) = 0.0;
-    A(i, 4) = 1.0;
     L(i, 1) = p.N;
   }
-  if (!Solve(model, Layout::TwoPlaces, points, A, L, X)) return false;
-  SaveCoeff(X, model.coefficients);
+  if (!Solve(model, needed, points, A, L, X)) return false;
+  engine.SaveCoeff(X, model.coefficients);
   WriteLabels(model);
   return true;
 }
 
+}  // namespace
+
+bool TransformEngine::ConformalParam(std::int64_t K) {
+  return Estimate(*this, kConformal, Layout::TwoPlaces, &ConformalEquations, K);
+}
+
 bool TransformEngine::AffineParam(std::int64_t K) {
-  const ModelFacts& model = kAffine;
-  if (!AdmitsControlCount(model, K)) return false;
-  const ControlPoints points(K);
-  DoubleArray2 A(2 * kEstimationCapacity, model.coefficients);
-  DoubleArray2 X(model.coefficients, 2);
-  DoubleArray2 L(2 * kEstimationCapacity, 2);
-  for (std::int64_t i = 2; i <= 2 * K; i += 2) {
-    const ControlPoint& p = points(i / 2);
-    A(i - 1, 1) = p.x;
-    A(i - 1, 2) = p.y;
-    A(i - 1, 3) = 1.0;
-    A(i - 1, 4) = 0.0;
-    A(i - 1, 5) = 0.0;
-    A(i - 1, 6) = 0.0;
-    A(i, 1) = 0.0;
-    A(i, 2) = 0.0;
-    A(i, 3) = 0.0;
-    A(i, 4) = p.x;
-    A(i, 5) = p.y;
-    A(i, 6) = 1.0;
-    L(i - 1, 1) = p.E;
-    L(i, 1) = p.N;
-  }
-  if (!Solve(model, Layout::Area, points, A, L, X)) return false;
-  SaveCoeff(X, model.coefficients);
-  WriteLabels(model);
-  return true;
+  return Estimate(*this, kAffine, Layout::Area, &AffineEquations, K);
 }
 
 void TransformEngine::SaveCoeff(const DoubleArray2& X, std::int64_t n) {
