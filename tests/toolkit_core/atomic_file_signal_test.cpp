@@ -31,6 +31,9 @@ struct SignalCase {
   int signal;
   std::string delayed;  // strace's injection that pauses the write
   std::string entered;  // what strace's log holds once the pause has begun
+  // Another thread runs meanwhile, which does not hold the signal, so the
+  // system hands the signal to it.
+  bool other_thread = false;
 };
 
 void PrintTo(const SignalCase& c, std::ostream* os) {
@@ -53,8 +56,9 @@ TEST_P(ASignalDuringAWrite, TakesEffectOnceTheFileIsWholeAndLeavesNoTemporaryFil
   if (c.second_name) fs::create_hard_link(out / "out.txt", out / "other.txt");
   const std::string now = testing::JoinedLines(testing::NumberedLines(100));
 
-  testing::TracedProgram write({"-e", "inject=" + c.delayed},
-                               {KORVANTA_WRITE_LINES, (out / "out.txt").string(), "100"},
+  std::vector<std::string> command = {KORVANTA_WRITE_LINES, (out / "out.txt").string(), "100"};
+  if (c.other_thread) command.push_back("thread");
+  testing::TracedProgram write({"-e", "inject=" + c.delayed}, command,
                                folder.Path() / "strace.log");
   const std::string pid_text = write.ReadLine();
   int pid = 0;
@@ -79,6 +83,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, ASignalDuringAWrite,
                                         "fsync:delay_enter=1500000:when=1", "fsync("},
                              SignalCase{"IntWhileTheTemporaryFileIsSynced", false, SIGINT,
                                         "fsync:delay_enter=1500000:when=1", "fsync("},
+                             // The system hands the signal to the thread that does not hold it.
+                             SignalCase{"TermTakenByAnotherThread", false, SIGTERM,
+                                        "fsync:delay_enter=1500000:when=1", "fsync(", true},
                              // The new lines go over the earlier ones; the program's first write
                              // was the line with its process id.
                              SignalCase{"HupWhileTheLinesGoOverTheEarlierOnes", true, SIGHUP,
