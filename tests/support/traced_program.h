@@ -39,6 +39,26 @@ class TracedProgram {
     std::vector<std::string> words = {"strace", "-qq", "-e", "signal=none", "-o", log_.string()};
     words.insert(words.end(), strace_options.begin(), strace_options.end());
     words.insert(words.end(), command.begin(), command.end());
+    // LeakSanitizer cannot run in a traced program and would fail it at its
+    // end: a sanitized build's program runs without it here.
+    std::vector<std::string> environment;
+    std::string sanitizer = "ASAN_OPTIONS=detect_leaks=0";
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+      const std::string_view text(*entry);
+      if (text.starts_with("ASAN_OPTIONS=")) {
+        sanitizer = std::string(text) + ":detect_leaks=0";
+      } else {
+        environment.emplace_back(text);
+      }
+    }
+    environment.push_back(sanitizer);
+    // Made before the fork: the child only calls what is safe there.
+    std::vector<char*> argv;
+    for (auto& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    std::vector<char*> envp;
+    for (auto& entry : environment) envp.push_back(entry.data());
+    envp.push_back(nullptr);
     int ends[2];
     if (::pipe2(ends, O_CLOEXEC) != 0) return;
     UniqueFd read_end(ends[0]);
@@ -46,10 +66,7 @@ class TracedProgram {
     child_ = ::fork();
     if (child_ == 0) {
       ::dup2(write_end.Get(), STDOUT_FILENO);
-      std::vector<char*> argv;
-      for (auto& word : words) argv.push_back(word.data());
-      argv.push_back(nullptr);
-      ::execvp(argv[0], argv.data());
+      ::execvpe(argv[0], argv.data(), envp.data());
       ::_exit(127);
     }
     output_ = std::move(read_end);
