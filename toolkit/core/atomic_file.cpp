@@ -173,7 +173,8 @@ void WriteRegularInPlace(OpenFile file, std::string_view content) {
   const auto length = static_cast<off_t>(content.size());
   const bool reserved = Reserve(fd, earlier_size, length);
   if (!reserved) ExtendBeyondTheEnd(fd, content, earlier_size);
-  // Where the room was made, what lies beyond the earlier end is written.
+  // Where the room was made, what lies beyond the earlier end is already
+  // written: the rest goes over the earlier content.
   const std::string_view over =
       reserved
           ? content
