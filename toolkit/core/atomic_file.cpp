@@ -1,14 +1,13 @@
 #include "toolkit/core/atomic_file.h"
 
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstddef>
 #include <cstring>
-#include <ctime>
 #include <filesystem>
 #include <optional>
 #include <random>
@@ -16,6 +15,7 @@
 
 #include "toolkit/core/exceptions.h"
 #include "toolkit/core/file_kind.h"
+#include "toolkit/core/signals_held.h"
 #include "toolkit/core/text_stream.h"
 #include "toolkit/core/unique_fd.h"
 
@@ -112,35 +112,21 @@ int WriteAll(int fd, std::string_view bytes, std::size_t& written) {
   return 0;
 }
 
-// While it lives, a write to a FIFO whose reader has gone fails with EPIPE
-// instead of ending the program with SIGPIPE.
-class SigpipeHeld {
- public:
-  SigpipeHeld() {
-    sigemptyset(&pipe_);
-    sigaddset(&pipe_, SIGPIPE);
-    sigset_t pending;
-    sigemptyset(&pending);
-    ::sigpending(&pending);
-    pending_before_ = sigismember(&pending, SIGPIPE) == 1;
-    ::pthread_sigmask(SIG_BLOCK, &pipe_, &previous_);
-  }
-  ~SigpipeHeld() {
-    if (!pending_before_) {
-      const timespec no_wait{};
-      while (::sigtimedwait(&pipe_, nullptr, &no_wait) > 0) {
-      }
-    }
-    ::pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
-  }
-  SigpipeHeld(const SigpipeHeld&) = delete;
-  SigpipeHeld& operator=(const SigpipeHeld&) = delete;
+// Cuts the file back to its earlier length where an attempt to make room
+// grew it; false where that failed, and the file is longer than it was.
+bool CutBack(int fd, off_t earlier_size) {
+  struct stat now {};
+  return ::fstat(fd, &now) != 0 || now.st_size == earlier_size ||
+         ::ftruncate(fd, earlier_size) == 0;
+}
 
- private:
-  sigset_t pipe_{};
-  sigset_t previous_{};
-  bool pending_before_ = false;
-};
+// For a failure that came before a byte of the earlier content changed:
+// IOException, the file cut back to its earlier length; where it cannot be,
+// IncompleteFileException.
+[[noreturn]] void ThrowAsItWas(int fd, off_t earlier_size, int error) {
+  if (!CutBack(fd, earlier_size)) throw IncompleteFileException(error, std::strerror(error));
+  ThrowIOException(error);
+}
 
 // Takes from the file system the room `length` bytes need before a byte of
 // the file changes, so that a full disk (ENOSPC, EDQUOT) or a size limit
@@ -160,38 +146,87 @@ bool Reserve(int fd, off_t earlier_size, off_t length) {
   if (error == EOPNOTSUPP || error == ENOSYS) return false;
   // Some file systems (ext4) keep the room they found before the rest ran
   // out, and the file grows by that many zeros: they go again.
-  struct stat now {};
-  if (::fstat(fd, &now) == 0 && now.st_size != earlier_size && ::ftruncate(fd, earlier_size) != 0) {
-    throw IncompleteFileException(error, std::strerror(error));
+  ThrowAsItWas(fd, earlier_size, error);
+}
+
+// Where no room can be set aside, the room is made by writing first the
+// part of the content that lies beyond the earlier content's end: until it
+// is had, the earlier bytes stay as they are, and where it cannot be had the
+// file is cut back to its earlier length.
+void ExtendBeyondTheEnd(int fd, std::string_view content, off_t earlier_size) {
+  const auto beyond = static_cast<std::size_t>(earlier_size);
+  if (content.size() <= beyond) return;
+  errno = 0;
+  if (::lseek(fd, earlier_size, SEEK_SET) < 0) ThrowAsItWas(fd, earlier_size, errno);
+  std::size_t written = 0;
+  if (const int error = WriteAll(fd, content.substr(beyond), written); error != 0) {
+    ThrowAsItWas(fd, earlier_size, error);
   }
-  ThrowIOException(error);
 }
 
 // Writes the content over the earlier one, cuts the file to its length and
-// syncs, the room taken first (see Reserve). Where no room can be taken, the
-// file is emptied first, as a plain write would. A FIFO or a device is
-// written through, neither reserved, cut nor synced.
-void WriteInPlace(OpenFile file, std::string_view content) {
-  const bool regular = S_ISREG(file.info.st_mode);
+// syncs, the room made first (see Reserve and ExtendBeyondTheEnd). A failure
+// before a byte of the earlier content changed leaves the file as it was.
+void WriteRegularInPlace(OpenFile file, std::string_view content) {
+  const int fd = file.fd.Get();
+  const off_t earlier_size = file.info.st_size;
   const auto length = static_cast<off_t>(content.size());
-  const bool reserved = regular && Reserve(file.fd.Get(), file.info.st_size, length);
+  const bool reserved = Reserve(fd, earlier_size, length);
+  if (!reserved) ExtendBeyondTheEnd(fd, content, earlier_size);
+  // Where the room was made, what lies beyond the earlier end is already
+  // written: the rest goes over the earlier content.
+  const std::string_view over =
+      reserved
+          ? content
+          : content.substr(0, std::min(content.size(), static_cast<std::size_t>(earlier_size)));
   errno = 0;
-  if (regular && !reserved && ::ftruncate(file.fd.Get(), 0) != 0) ThrowLastError();
+  if (::lseek(fd, 0, SEEK_SET) < 0) ThrowAsItWas(fd, earlier_size, errno);
   std::size_t written = 0;
-  int error = 0;
-  {
-    const SigpipeHeld held;
-    error = WriteAll(file.fd.Get(), content, written);
+  int error = WriteAll(fd, over, written);
+  // A copy-on-write file system (btrfs) needs new room even to write over
+  // bytes whose room was set aside: the first write can meet a full disk
+  // with the file as it was.
+  bool changed = std::min(written, static_cast<std::size_t>(earlier_size)) > 0;
+  errno = 0;
+  if (error == 0) {
+    if (::ftruncate(fd, length) != 0) {
+      error = errno != 0 ? errno : EIO;
+    } else if (length < earlier_size) {
+      changed = true;
+    }
   }
   errno = 0;
-  if (error == 0 && reserved && ::ftruncate(file.fd.Get(), length) != 0) error = errno;
-  errno = 0;
-  if (error == 0 && regular && ::fsync(file.fd.Get()) != 0) error = errno;
+  if (error == 0 && ::fsync(fd) != 0) error = errno != 0 ? errno : EIO;
+  if (error != 0 && !changed) ThrowAsItWas(fd, earlier_size, error);
   errno = 0;
   if (file.fd.Close() != 0 && error == 0) error = errno != 0 ? errno : EIO;
   if (error == 0) return;
-  if (!regular && written == 0) ThrowIOException(error);
   throw IncompleteFileException(error, std::strerror(error));
+}
+
+// A FIFO or a device is written through, neither reserved, cut nor synced.
+void WriteThrough(OpenFile file, std::string_view content) {
+  std::size_t written = 0;
+  int error = WriteAll(file.fd.Get(), content, written);
+  errno = 0;
+  if (file.fd.Close() != 0 && error == 0) error = errno != 0 ? errno : EIO;
+  if (error == 0) return;
+  if (written == 0) ThrowIOException(error);
+  throw IncompleteFileException(error, std::strerror(error));
+}
+
+// A regular file is written with every signal that would cut the write short
+// held until it is done (see SignalsHeld). A FIFO's reader may take its time,
+// or stop reading for good: a signal that ends the program still ends it at
+// once there.
+void WriteInPlace(OpenFile file, std::string_view content) {
+  if (!S_ISREG(file.info.st_mode)) {
+    const SignalsHeld held(SignalsHeld::Ending::kLetThrough);
+    WriteThrough(std::move(file), content);
+    return;
+  }
+  const SignalsHeld held(SignalsHeld::Ending::kHeld);
+  WriteRegularInPlace(std::move(file), content);
 }
 
 std::string RandomSuffix(std::mt19937_64& random) {
@@ -270,6 +305,8 @@ void SyncFolder(const fs::path& target) {
 // FolderRefuses and CarryOverAttributes); any other failure throws, with the
 // target as it was.
 bool ReplaceWhole(const fs::path& target, std::string_view content, const struct stat* earlier) {
+  // Held until the temporary file is renamed into place or removed.
+  const SignalsHeld held(SignalsHeld::Ending::kHeld);
   std::optional<TempFile> temp;
   try {
     temp.emplace(target);

@@ -25,15 +25,26 @@ namespace korvanta {
 // A file the user may not write (a read-only file) is refused with the
 // system's reason, even where the folder would let a replacement in.
 // Writing in place first takes from the file system the room the lines
-// need, so that a full disk refuses the write with the file as it was; then
-// the lines go over the earlier content, the file is cut to their length and
-// synced. Where the file system cannot set room aside, the file is emptied
-// first, as a plain write would.
+// need, so that a full disk refuses the write with the file as it was; where
+// the file system cannot set room aside, the room is made by writing the
+// part of the lines beyond the earlier content's end first, and the file is
+// cut back to its earlier length where that fails. Then the lines go over the
+// earlier content, the file is cut to their length and synced.
+//
+// A size limit (`ulimit -f`) fails the write with EFBIG instead of ending the
+// program, and a FIFO whose reader has gone fails it with EPIPE. SIGTERM,
+// SIGINT and SIGHUP that arrive while a temporary file exists, or while a
+// regular file is written in place, take effect once it has been renamed
+// into place or removed, or the write in place has ended: the program still
+// ends, with the file holding its earlier content or the new lines whole.
+// Through a FIFO or a character device they end it at once, as ever.
 //
 // Throws IOException (the errno and the system's text) when the file is as
-// it was, IncompleteFileException when the failure came after the file was
-// emptied or partly written, and FileKindException for a kind of file that is
-// not written (a block device, a socket). No temporary file is left behind.
+// it was, also where a write in place failed before a byte of the earlier
+// content changed; IncompleteFileException when the failure came after bytes
+// of the earlier content changed; and FileKindException for a kind of file
+// that is not written (a block device, a socket). No temporary file is left
+// behind.
 void ReplaceFileLines(const FolderItem& file, const std::vector<std::string>& lines);
 
 // What choosing the output file does to it, by the same rules, and without
