@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "toolkit/core/exceptions.h"
+#include "toolkit/core/file_attributes.h"
 #include "toolkit/core/file_kind.h"
 #include "toolkit/core/text_stream.h"
 #include "toolkit/core/unique_fd.h"
@@ -32,6 +33,10 @@ constexpr int kMaxLinkHops = 40;
 
 [[noreturn]] void ThrowLastError() {
   ThrowIOException(errno != 0 ? errno : EIO);
+}
+
+fs::path FolderOf(const fs::path& target) {
+  return target.has_parent_path() ? target.parent_path() : fs::path(".");
 }
 
 // The file at the end of a chain of symbolic links, whether it exists or
@@ -204,19 +209,25 @@ std::string RandomSuffix(std::mt19937_64& random) {
 }
 
 // A temporary file beside the target, opened exclusively and removed again
-// unless it was renamed into place. Created with mode 0666 so that the
-// user's umask decides, as for any new file.
+// unless it was renamed into place. In the place of an earlier file it is
+// created 0600, so that no one but its owner can open it before it has the
+// earlier file's rights: a descriptor opened in that moment would read the
+// new lines later. A new file is created 0666, so that the umask, or the
+// folder's default ACL, decides as for any new file; the kernel alone knows
+// which applies, and the umask cannot be read without setting it, for every
+// thread at once; whoever may open it then may read the file once it is in
+// place anyway.
 class TempFile {
  public:
-  explicit TempFile(const fs::path& target) {
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  TempFile(const fs::path& target, mode_t mode) {
+    const fs::path folder = FolderOf(target);
     const std::string name = target.filename().string().substr(0, kMaxNamePart);
     std::mt19937_64 random(std::random_device{}());
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
       path_ = folder / ("." + name + ".korvanta-tmp-" + RandomSuffix(random));
       errno = 0;
       fd_ = UniqueFd(
-          ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
+          ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode));
       if (fd_) return;
       if (errno != EEXIST) ThrowLastError();
     }
@@ -245,23 +256,31 @@ bool FolderRefuses(int error) {
   return error == EACCES || error == EPERM;
 }
 
-// The earlier file's mode, and its owner and group where they differ from
-// the new file's. False where the owner cannot be kept: a replacement would
-// then give the file away from its owner.
-bool CarryOverAttributes(int fd, const struct stat& earlier) {
-  errno = 0;
-  if (::fchmod(fd, earlier.st_mode & 07777) != 0) ThrowLastError();
+// Gives the temporary file everything of the earlier one's that says who
+// may do what with it: its owner and group where they differ (first, since
+// a change of owner clears the set-user-ID bits), its extended attributes
+// with its ACL, and last its mode, which then changes no ACL entry and
+// grants nothing the earlier file did not. False where one of them cannot
+// be kept: a replacement would then give the file away from its owner, or
+// lose what the user could not restore.
+bool CarryOverAttributes(int fd, const OpenFile& earlier) {
   struct stat now {};
+  errno = 0;
   if (::fstat(fd, &now) != 0) ThrowLastError();
-  if (now.st_uid == earlier.st_uid && now.st_gid == earlier.st_gid) return true;
-  return ::fchown(fd, earlier.st_uid, earlier.st_gid) == 0;
+  if ((now.st_uid != earlier.info.st_uid || now.st_gid != earlier.info.st_gid) &&
+      ::fchown(fd, earlier.info.st_uid, earlier.info.st_gid) != 0) {
+    return false;
+  }
+  if (!CopyExtendedAttributes(earlier.fd.Get(), fd)) return false;
+  errno = 0;
+  if (::fchmod(fd, earlier.info.st_mode & 07777) != 0) ThrowLastError();
+  return true;
 }
 
 // Makes the rename itself durable. Some file systems refuse to sync a
 // folder; the new content is already on disk, so that is not an error.
 void SyncFolder(const fs::path& target) {
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  const UniqueFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  const UniqueFd fd(::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (fd) ::fsync(fd.Get());
 }
 
@@ -269,10 +288,10 @@ void SyncFolder(const fs::path& target) {
 // nothing changed, where an existing file is better written in place (see
 // FolderRefuses and CarryOverAttributes); any other failure throws, with the
 // target as it was.
-bool ReplaceWhole(const fs::path& target, std::string_view content, const struct stat* earlier) {
+bool ReplaceWhole(const fs::path& target, std::string_view content, const OpenFile* earlier) {
   std::optional<TempFile> temp;
   try {
-    temp.emplace(target);
+    temp.emplace(target, earlier != nullptr ? 0600 : 0666);
   } catch (const IOException& e) {
     if (earlier != nullptr && FolderRefuses(e.ErrorNumber())) return false;
     throw;
@@ -340,7 +359,7 @@ void ReplaceFileLines(const FolderItem& file, const std::vector<std::string>& li
   }
   OpenFile existing = OpenExisting(target);
   if (S_ISREG(existing.info.st_mode) && existing.info.st_nlink == 1 &&
-      ReplaceWhole(target, content, &existing.info)) {
+      ReplaceWhole(target, content, &existing)) {
     return;
   }
   WriteInPlace(std::move(existing), content);
