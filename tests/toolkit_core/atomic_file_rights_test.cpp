@@ -300,5 +300,53 @@ TEST(ReplaceFileLines, ThePrivateOutputsTemporaryFileIsNeverOpenToAnotherUser) {
   EXPECT_EQ(testing::Rights(file), "mode 600\nuser::rw-\ngroup::---\nother::---\n");
 }
 
+// ---- Where no rename can put a new file in the output's place, the file is
+// written where it is, and no temporary file is left.
+
+struct InPlaceCase {
+  const char* name;
+  SmallFileSystem kind;
+  bool earlier_file;  // out.csv holds "earlier" before the write
+  // Run in the folder "out" once out.csv is there (or not).
+  const char* prepare;
+  std::string report;  // the outcome, then the folder's entries
+};
+
+void PrintTo(const InPlaceCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class ReplaceFileLinesWhereNoRenameCanReplace : public ::testing::TestWithParam<InPlaceCase> {};
+
+TEST_P(ReplaceFileLinesWhereNoRenameCanReplace, WritesInPlaceAndLeavesNoTemporaryFile) {
+  const InPlaceCase& c = GetParam();
+  testing::TempFolder folder;
+  const fs::path disk = folder.Path() / "disk";
+  fs::create_directory(disk);
+  const std::string report = testing::OnPrivateMount(disk, c.kind, [&] {
+    const fs::path out = disk / "out";
+    fs::create_directory(out);
+    if (c.earlier_file) testing::TempFolder::WriteAt(out / "out.csv", "earlier\n");
+    if (const std::string why = RunIn(out, c.prepare); !why.empty()) {
+      return std::string(testing::kCannotMount) + why;
+    }
+    const std::string outcome =
+        testing::Outcome([&] { ReplaceFileLines(FolderItem(out / "out.csv"), {"new"}); });
+    return outcome + "\n" + State(out);
+  });
+  if (report.starts_with(testing::kCannotMount)) GTEST_SKIP() << report;
+  EXPECT_EQ(report, c.report);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReplaceFileLinesWhereNoRenameCanReplace,
+    ::testing::Values(
+        // A single-file volume: the output is itself a mount point, here of
+        // ../volume.csv, which holds what the output holds.
+        InPlaceCase{"BindMountedFile", SmallFileSystem::kTmpfs, true,
+                    "echo volume > ../volume.csv && mount --bind ../volume.csv out.csv",
+                    "done\nout.csv: file: new\n"}),
+    [](const auto& test) { return std::string(test.param.name); });
+
 }  // namespace
 }  // namespace korvanta

@@ -256,6 +256,13 @@ bool FolderRefuses(int error) {
   return error == EACCES || error == EPERM;
 }
 
+// The rename was turned down where the folder refuses it, or where the
+// file is itself a mount point (a single file bind-mounted, as containers
+// do): only a write reaches it there.
+bool RenameRefused(int error) {
+  return FolderRefuses(error) || error == EBUSY;
+}
+
 // Gives the temporary file everything of the earlier one's that says who
 // may do what with it: its owner and group where they differ (first, since
 // a change of owner clears the set-user-ID bits), its extended attributes
@@ -286,8 +293,8 @@ void SyncFolder(const fs::path& target) {
 
 // The content through a temporary file renamed over the target. False, with
 // nothing changed, where an existing file is better written in place (see
-// FolderRefuses and CarryOverAttributes); any other failure throws, with the
-// target as it was.
+// FolderRefuses, CarryOverAttributes and RenameRefused); any other failure
+// throws, with the target as it was.
 bool ReplaceWhole(const fs::path& target, std::string_view content, const OpenFile* earlier) {
   std::optional<TempFile> temp;
   try {
@@ -306,7 +313,7 @@ bool ReplaceWhole(const fs::path& target, std::string_view content, const OpenFi
   if (temp->Fd().Close() != 0) ThrowLastError();
   errno = 0;
   if (::rename(temp->Path().c_str(), target.c_str()) != 0) {
-    if (earlier != nullptr && FolderRefuses(errno)) return false;
+    if (earlier != nullptr && RenameRefused(errno)) return false;
     ThrowLastError();
   }
   temp->Renamed();

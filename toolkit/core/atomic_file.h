@@ -25,6 +25,8 @@ namespace korvanta {
 // - a file whose folder refuses the temporary file or its rename, or whose
 //   owner or extended attributes a replacement could not keep (a security.*
 //   attribute the user may not set), is written where it is;
+// - a file that is itself a mount point (a bind-mounted single file), whose
+//   rename the system refuses as busy, is written where it is;
 // - a FIFO or a character device is written through; a FIFO that no program
 //   reads is refused at once instead of waited on.
 // A file the user may not write (a read-only file) is refused with the
