@@ -345,7 +345,17 @@ INSTANTIATE_TEST_SUITE_P(
         // ../volume.csv, which holds what the output holds.
         InPlaceCase{"BindMountedFile", SmallFileSystem::kTmpfs, true,
                     "echo volume > ../volume.csv && mount --bind ../volume.csv out.csv",
-                    "done\nout.csv: file: new\n"}),
+                    "done\nout.csv: file: new\n"},
+        // New entries may come, none may go: a temporary file could never
+        // be renamed or removed again.
+        InPlaceCase{"AppendOnlyFolder", SmallFileSystem::kExt4, true, "chattr +a .",
+                    "done\nout.csv: file: new\n"},
+        InPlaceCase{"AppendOnlyFolderAndNoFileYet", SmallFileSystem::kExt4, false, "chattr +a .",
+                    "done\nout.csv: file: new\n"},
+        InPlaceCase{"ImmutableFolder", SmallFileSystem::kExt4, true, "chattr +i .",
+                    "done\nout.csv: file: new\n"},
+        InPlaceCase{"ImmutableFolderAndNoFileYet", SmallFileSystem::kExt4, false, "chattr +i .",
+                    testing::Refused(EPERM) + "\n"}),
     [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "toolkit/core/exceptions.h"
 #include "toolkit/core/file_attributes.h"
 #include "toolkit/core/file_kind.h"
+#include "toolkit/core/folder_flags.h"
 #include "toolkit/core/text_stream.h"
 #include "toolkit/core/unique_fd.h"
 
@@ -330,17 +331,21 @@ std::string Joined(const std::vector<std::string>& lines) {
   return content;
 }
 
+// Creates the file, empty, with the mode of any new file.
+void CreateEmpty(const fs::path& target) {
+  errno = 0;
+  UniqueFd fd(::open(target.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
+  if (!fd) ThrowLastError();
+  errno = 0;
+  if (fd.Close() != 0) ThrowLastError();
+}
+
 // Creates the file where it does not exist; otherwise proves it can be
 // written without changing it.
 void CheckWritable(const fs::path& target) {
   const std::optional<struct stat> info = Examine(target);
-  errno = 0;
   if (!info) {
-    UniqueFd fd(
-        ::open(target.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
-    if (!fd) ThrowLastError();
-    errno = 0;
-    if (fd.Close() != 0) ThrowLastError();
+    CreateEmpty(target);
     return;
   }
   if (!S_ISREG(info->st_mode)) {
@@ -360,12 +365,18 @@ void CheckWritable(const fs::path& target) {
 void ReplaceFileLines(const FolderItem& file, const std::vector<std::string>& lines) {
   const fs::path target = FollowLinks(file.Path());
   const std::string content = Joined(lines);
+  // A temporary file in a folder whose entries may not go would stay there
+  // for good: the file is written where it is, a new one created first.
+  const bool replaceable = !FolderKeepsItsEntries(FolderOf(target));
   if (!Examine(target)) {
-    ReplaceWhole(target, content, nullptr);
-    return;
+    if (replaceable) {
+      ReplaceWhole(target, content, nullptr);
+      return;
+    }
+    CreateEmpty(target);
   }
   OpenFile existing = OpenExisting(target);
-  if (S_ISREG(existing.info.st_mode) && existing.info.st_nlink == 1 &&
+  if (replaceable && S_ISREG(existing.info.st_mode) && existing.info.st_nlink == 1 &&
       ReplaceWhole(target, content, &existing)) {
     return;
   }

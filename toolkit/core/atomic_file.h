@@ -27,6 +27,9 @@ namespace korvanta {
 //   attribute the user may not set), is written where it is;
 // - a file that is itself a mount point (a bind-mounted single file), whose
 //   rename the system refuses as busy, is written where it is;
+// - in a folder marked append-only or immutable no temporary file is made,
+//   since none could be renamed or removed there: the file is written where
+//   it is, and created first where it is new;
 // - a FIFO or a character device is written through; a FIFO that no program
 //   reads is refused at once instead of waited on.
 // A file the user may not write (a read-only file) is refused with the
