@@ -332,6 +332,13 @@ INSTANTIATE_TEST_SUITE_P(
         InPlaceCase{"BindMountedFileNotToldApart", SmallFileSystem::kTmpfs, true,
                     "echo volume > ../volume.csv && mount --bind ../volume.csv out.csv",
                     "done\nout.csv: file: new\n", "inject=statx:error=ENOSYS"},
+        // A container with a read-only root and one writable file: not
+        // even a temporary file may be made beside the output.
+        InPlaceCase{"BindMountedFileInAReadOnlyFolder", SmallFileSystem::kTmpfs, true,
+                    "echo volume > ../volume.csv && mount --bind \"$PWD\" \"$PWD\" && "
+                    "mount -o remount,bind,ro \"$PWD\" && "
+                    "mount --bind ../volume.csv \"$PWD/out.csv\"",
+                    "done\nout.csv: file: new\n", nullptr},
         // New entries may come, none may go: a temporary file could never
         // be renamed or removed again.
         InPlaceCase{"AppendOnlyFolder", SmallFileSystem::kExt4, true, "chattr +a .",

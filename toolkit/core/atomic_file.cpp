@@ -18,6 +18,7 @@
 #include "toolkit/core/file_attributes.h"
 #include "toolkit/core/file_kind.h"
 #include "toolkit/core/folder_flags.h"
+#include "toolkit/core/mount_root.h"
 #include "toolkit/core/text_stream.h"
 #include "toolkit/core/unique_fd.h"
 
@@ -377,7 +378,7 @@ void ReplaceFileLines(const FolderItem& file, const std::vector<std::string>& li
   }
   OpenFile existing = OpenExisting(target);
   if (replaceable && S_ISREG(existing.info.st_mode) && existing.info.st_nlink == 1 &&
-      ReplaceWhole(target, content, &existing)) {
+      !IsMountRoot(existing.fd.Get()) && ReplaceWhole(target, content, &existing)) {
     return;
   }
   WriteInPlace(std::move(existing), content);

@@ -25,8 +25,9 @@ namespace korvanta {
 // - a file whose folder refuses the temporary file or its rename, or whose
 //   owner or extended attributes a replacement could not keep (a security.*
 //   attribute the user may not set), is written where it is;
-// - a file that is itself a mount point (a bind-mounted single file), whose
-//   rename the system refuses as busy, is written where it is;
+// - a file that is itself a mount point (a bind-mounted single file) is
+//   written where it is: no rename can replace it, and the folder beside it
+//   may be another file system, read-only or full;
 // - in a folder marked append-only or immutable no temporary file is made,
 //   since none could be renamed or removed there: the file is written where
 //   it is, and created first where it is new;
