@@ -259,8 +259,8 @@ bool FolderRefuses(int error) {
 }
 
 // The rename was turned down where the folder refuses it, or where the
-// file is itself a mount point (a single file bind-mounted, as containers
-// do): only a write reaches it there.
+// file is a mount point the system could not point out beforehand (see
+// IsMountRoot): only a write reaches it there.
 bool RenameRefused(int error) {
   return FolderRefuses(error) || error == EBUSY;
 }
