@@ -14,7 +14,10 @@
 #include <string_view>
 
 #include "toolkit/core/exceptions.h"
+#include "toolkit/core/file_attributes.h"
 #include "toolkit/core/file_kind.h"
+#include "toolkit/core/folder_flags.h"
+#include "toolkit/core/mount_root.h"
 #include "toolkit/core/signals_held.h"
 #include "toolkit/core/text_stream.h"
 #include "toolkit/core/unique_fd.h"
@@ -32,6 +35,10 @@ constexpr int kMaxLinkHops = 40;
 
 [[noreturn]] void ThrowLastError() {
   ThrowIOException(errno != 0 ? errno : EIO);
+}
+
+fs::path FolderOf(const fs::path& target) {
+  return target.has_parent_path() ? target.parent_path() : fs::path(".");
 }
 
 // The file at the end of a chain of symbolic links, whether it exists or
@@ -239,19 +246,25 @@ std::string RandomSuffix(std::mt19937_64& random) {
 }
 
 // A temporary file beside the target, opened exclusively and removed again
-// unless it was renamed into place. Created with mode 0666 so that the
-// user's umask decides, as for any new file.
+// unless it was renamed into place. In the place of an earlier file it is
+// created 0600, so that no one but its owner can open it before it has the
+// earlier file's rights: a descriptor opened in that moment would read the
+// new lines later. A new file is created 0666, so that the umask, or the
+// folder's default ACL, decides as for any new file; the kernel alone knows
+// which applies, and the umask cannot be read without setting it, for every
+// thread at once; whoever may open it then may read the file once it is in
+// place anyway.
 class TempFile {
  public:
-  explicit TempFile(const fs::path& target) {
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  TempFile(const fs::path& target, mode_t mode) {
+    const fs::path folder = FolderOf(target);
     const std::string name = target.filename().string().substr(0, kMaxNamePart);
     std::mt19937_64 random(std::random_device{}());
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
       path_ = folder / ("." + name + ".korvanta-tmp-" + RandomSuffix(random));
       errno = 0;
       fd_ = UniqueFd(
-          ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
+          ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode));
       if (fd_) return;
       if (errno != EEXIST) ThrowLastError();
     }
@@ -280,36 +293,51 @@ bool FolderRefuses(int error) {
   return error == EACCES || error == EPERM;
 }
 
-// The earlier file's mode, and its owner and group where they differ from
-// the new file's. False where the owner cannot be kept: a replacement would
-// then give the file away from its owner.
-bool CarryOverAttributes(int fd, const struct stat& earlier) {
-  errno = 0;
-  if (::fchmod(fd, earlier.st_mode & 07777) != 0) ThrowLastError();
+// The rename was turned down where the folder refuses it, or where the
+// file is a mount point the system could not point out beforehand (see
+// IsMountRoot): only a write reaches it there.
+bool RenameRefused(int error) {
+  return FolderRefuses(error) || error == EBUSY;
+}
+
+// Gives the temporary file everything of the earlier one's that says who
+// may do what with it: its owner and group where they differ (first, since
+// a change of owner clears the set-user-ID bits), its extended attributes
+// with its ACL, and last its mode, which then changes no ACL entry and
+// grants nothing the earlier file did not. False where one of them cannot
+// be kept: a replacement would then give the file away from its owner, or
+// lose what the user could not restore.
+bool CarryOverAttributes(int fd, const OpenFile& earlier) {
   struct stat now {};
+  errno = 0;
   if (::fstat(fd, &now) != 0) ThrowLastError();
-  if (now.st_uid == earlier.st_uid && now.st_gid == earlier.st_gid) return true;
-  return ::fchown(fd, earlier.st_uid, earlier.st_gid) == 0;
+  if ((now.st_uid != earlier.info.st_uid || now.st_gid != earlier.info.st_gid) &&
+      ::fchown(fd, earlier.info.st_uid, earlier.info.st_gid) != 0) {
+    return false;
+  }
+  if (!CopyExtendedAttributes(earlier.fd.Get(), fd)) return false;
+  errno = 0;
+  if (::fchmod(fd, earlier.info.st_mode & 07777) != 0) ThrowLastError();
+  return true;
 }
 
 // Makes the rename itself durable. Some file systems refuse to sync a
 // folder; the new content is already on disk, so that is not an error.
 void SyncFolder(const fs::path& target) {
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  const UniqueFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  const UniqueFd fd(::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (fd) ::fsync(fd.Get());
 }
 
 // The content through a temporary file renamed over the target. False, with
 // nothing changed, where an existing file is better written in place (see
-// FolderRefuses and CarryOverAttributes); any other failure throws, with the
-// target as it was.
-bool ReplaceWhole(const fs::path& target, std::string_view content, const struct stat* earlier) {
+// FolderRefuses, CarryOverAttributes and RenameRefused); any other failure
+// throws, with the target as it was.
+bool ReplaceWhole(const fs::path& target, std::string_view content, const OpenFile* earlier) {
   // Held until the temporary file is renamed into place or removed.
   const SignalsHeld held(SignalsHeld::Ending::kHeld);
   std::optional<TempFile> temp;
   try {
-    temp.emplace(target);
+    temp.emplace(target, earlier != nullptr ? 0600 : 0666);
   } catch (const IOException& e) {
     if (earlier != nullptr && FolderRefuses(e.ErrorNumber())) return false;
     throw;
@@ -324,7 +352,7 @@ bool ReplaceWhole(const fs::path& target, std::string_view content, const struct
   if (temp->Fd().Close() != 0) ThrowLastError();
   errno = 0;
   if (::rename(temp->Path().c_str(), target.c_str()) != 0) {
-    if (earlier != nullptr && FolderRefuses(errno)) return false;
+    if (earlier != nullptr && RenameRefused(errno)) return false;
     ThrowLastError();
   }
   temp->Renamed();
@@ -341,17 +369,21 @@ std::string Joined(const std::vector<std::string>& lines) {
   return content;
 }
 
+// Creates the file, empty, with the mode of any new file.
+void CreateEmpty(const fs::path& target) {
+  errno = 0;
+  UniqueFd fd(::open(target.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
+  if (!fd) ThrowLastError();
+  errno = 0;
+  if (fd.Close() != 0) ThrowLastError();
+}
+
 // Creates the file where it does not exist; otherwise proves it can be
 // written without changing it.
 void CheckWritable(const fs::path& target) {
   const std::optional<struct stat> info = Examine(target);
-  errno = 0;
   if (!info) {
-    UniqueFd fd(
-        ::open(target.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
-    if (!fd) ThrowLastError();
-    errno = 0;
-    if (fd.Close() != 0) ThrowLastError();
+    CreateEmpty(target);
     return;
   }
   if (!S_ISREG(info->st_mode)) {
@@ -371,13 +403,19 @@ void CheckWritable(const fs::path& target) {
 void ReplaceFileLines(const FolderItem& file, const std::vector<std::string>& lines) {
   const fs::path target = FollowLinks(file.Path());
   const std::string content = Joined(lines);
+  // A temporary file in a folder whose entries may not go would stay there
+  // for good: the file is written where it is, a new one created first.
+  const bool replaceable = !FolderKeepsItsEntries(FolderOf(target));
   if (!Examine(target)) {
-    ReplaceWhole(target, content, nullptr);
-    return;
+    if (replaceable) {
+      ReplaceWhole(target, content, nullptr);
+      return;
+    }
+    CreateEmpty(target);
   }
   OpenFile existing = OpenExisting(target);
-  if (S_ISREG(existing.info.st_mode) && existing.info.st_nlink == 1 &&
-      ReplaceWhole(target, content, &existing.info)) {
+  if (replaceable && S_ISREG(existing.info.st_mode) && existing.info.st_nlink == 1 &&
+      !IsMountRoot(existing.fd.Get()) && ReplaceWhole(target, content, &existing)) {
     return;
   }
   WriteInPlace(std::move(existing), content);

@@ -11,15 +11,26 @@ namespace korvanta {
 //
 // A regular file with one name, in a folder that takes a new file, holds
 // either all of the new lines or its earlier content, never a part: the lines
-// go to a temporary file beside it, which is synced and renamed over it and
-// keeps the earlier file's mode and owner. Everywhere else the file is
-// written in place, as a plain write would do it, so that nothing but its
-// content changes:
+// go to a temporary file beside it, which is synced and renamed over it. The
+// temporary file is created open to its owner alone and, before a byte is
+// written to it, given the earlier file's owner, extended attributes (its
+// ACL among them; not file capabilities, which any write drops) and mode,
+// so that after the rename everyone may do exactly what they could before;
+// a new file gets the mode any new file gets there.
+// Everywhere else the file is written in place, as a plain write would do
+// it, so that nothing but its content changes:
 // - symbolic links are followed to the end of the chain and stay; a link
 //   that leads nowhere yet gets its target created;
 // - a file with more than one name (hard links) keeps every name;
 // - a file whose folder refuses the temporary file or its rename, or whose
-//   owner a replacement could not keep, is written where it is;
+//   owner or extended attributes a replacement could not keep (a security.*
+//   attribute the user may not set), is written where it is;
+// - a file that is itself a mount point (a bind-mounted single file) is
+//   written where it is: no rename can replace it, and the folder beside it
+//   may be another file system, read-only or full;
+// - in a folder marked append-only or immutable no temporary file is made,
+//   since none could be renamed or removed there: the file is written where
+//   it is, and created first where it is new;
 // - a FIFO or a character device is written through; a FIFO that no program
 //   reads is refused at once instead of waited on.
 // A file the user may not write (a read-only file) is refused with the
