@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/param_report.h"
+#include "tests/support/case_names.h"
 #include "tests/support/engine_fixture.h"
 #include "toolkit/core/text.h"
 
@@ -134,7 +135,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ParamReportKeys,
                                            KeyCase{"Unknown", "Helmert", ""},
                                            KeyCase{"OtherCase", "conform", ""},
                                            KeyCase{"Empty", "", ""}),
-                         [](const auto& test) { return std::string(test.param.name); });
+                         testing::ByName());
 
 TEST_F(ParamReport, NoCoefficientsGivesOnlyTheRedundancyLines) {
   Store({"a1", "a2", "a3", "a4"}, 0);

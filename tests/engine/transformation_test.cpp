@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/transform_models.h"
+#include "tests/support/case_names.h"
 #include "tests/support/engine_fixture.h"
 #include "tests/support/file_failures.h"
 #include "tests/support/other_user.h"
@@ -96,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {1, 1, 1, 0, 2, 0, 0.5, 0},
                   {1, 2, 2, 2, 0, 4, 0.25, 0.5},
                   {2, 1, std::sqrt(3.5), std::sqrt(8.125)}}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::ByName());
 
 TEST(ModelFormulas, ProjectiveWithoutPerspectiveIsTheAffineModel) {
   const Eight values{1.0003, -0.021, 431250.125, 0.0207, 0.9991, -5401730.5, 0, 0};
@@ -224,7 +225,7 @@ INSTANTIATE_TEST_SUITE_P(
                               kShift,
                               {kNaN, kNaN, kInf, kInf},
                               {"P, 110.0000, 220.0000, NaN, NaN"}}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::ByName());
 
 TEST_F(Transformation, ASecondRunAppendsInTheOpenWindowWhileTheFileHoldsOnlyIt) {
   LoadPoints("P,100,200\n");
@@ -301,7 +302,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"BeyondCapacity", true, 51,
                     "Cannot transform 51 points: the points file \"points.csv\" holds 3 "
                     "points."}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::ByName());
 
 // ---- A file that cannot be written: the message names it and the reason,
 // and says what became of the file; the results window is left as it was,
@@ -432,7 +433,7 @@ INSTANTIATE_TEST_SUITE_P(
               testing::FileSizeLimit limit(20);
               run();
             }}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::ByName());
 
 // ---- As a user whom permissions stop (CI runs as root, whom they do not:
 // see AsOtherUser), with the messages the child saw as its report.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/vanishing_line.h"
+#include "tests/support/case_names.h"
 #include "tests/support/engine_fixture.h"
 
 namespace korvanta {
@@ -85,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                       kNegativeSide,
                       "O,0,0\nP,8,0\n",
                       {"1 point lies" + kLie + "O (line 1)."}}),
-    [](const auto& param_info) { return std::string(param_info.param.name); });
+    testing::ByName());
 
 // The other models have no vanishing line.
 TEST_F(VanishingLineTest, ConformalAndAffineNeverNameAPoint) {

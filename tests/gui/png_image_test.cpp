@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/case_names.h"
 #include "toolkit/qt/png_image.h"
 
 namespace korvanta::testing {
@@ -126,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PngCase{"OnePixel", 1, {3}}, PngCase{"Rgb", 7, {1, 2, 4}, 2, 0, false, false},
                       PngCase{"Interlaced", 1, {0}, 6, 1, false, false},
                       PngCase{"Gamma", 7, {1, 2, 4}, 6, 0, true, false}),
-    [](const auto& param_info) { return std::string(param_info.param.name); });
+    ByName());
 
 TEST(PngFrameImageTest, TheStylesFrameImageIsWhatQtsReaderGives) {
   const QImage theirs = ReadByQt(QString::fromLatin1(kFrameImage));

@@ -10,6 +10,7 @@
 #include "shell/credits.h"
 #include "shell/winMain.h"
 #include "shell/winMain_design.h"
+#include "tests/support/case_names.h"
 #include "tests/support/shell_fixture.h"
 #include "toolkit/qt/implicit_instance.h"
 
@@ -344,9 +345,7 @@ TEST_P(MainWindowStateTest, NoRadioButtonIsSelectedAndNoButtonIsDefaultOrCancel)
 }
 
 INSTANTIATE_TEST_SUITE_P(DesignAndOpen, MainWindowStateTest, ::testing::Bool(),
-                         [](const auto& param_info) {
-                           return param_info.param ? "Opened" : "DesignOnly";
-                         });
+                         ByBool("DesignOnly", "Opened"));
 
 class MainWindowTest : public ShellTest {};
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/case_names.h"
 #include "toolkit/qt/design_builders.h"
 
 namespace korvanta::testing {
@@ -100,9 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   [](const ControlDesignValues& v) {
                                     return TextAreaDesign(v, TextAreaKeyOrder::kByName);
                                   }}),
-    [](const ::testing::TestParamInfo<BuilderCase>& param_info) {
-      return std::string(param_info.param.name);
-    });
+    ByName());
 
 TEST(TextAreaDesignTest, ByNameHoldsTheGroupedEntriesWithItsOwnKeysSorted) {
   const DesignList grouped = TextAreaDesign(kValues, TextAreaKeyOrder::kGrouped);

@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 
+#include "tests/support/case_names.h"
 #include "tests/support/gui_fixture.h"
 #include "toolkit/qt/group_box.h"
 #include "toolkit/qt/implicit_instance.h"
@@ -91,8 +92,7 @@ TEST_P(LockTest, AControlKeepsItsDistanceToTheLockedEdges) {
   EXPECT_EQ(PlaceOf(control), c.design);
 }
 
-INSTANTIATE_TEST_SUITE_P(Locks, LockTest, ::testing::ValuesIn(kCases),
-                         [](const auto& test) { return test.param.name; });
+INSTANTIATE_TEST_SUITE_P(Locks, LockTest, ::testing::ValuesIn(kCases), ByName());
 
 }  // namespace
 }  // namespace korvanta::testing

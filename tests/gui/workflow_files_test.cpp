@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/case_names.h"
 #include "tests/support/special_files.h"
 #include "tests/support/workflow_fixture.h"
 #include "toolkit/core/text.h"
@@ -177,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "Cannot open \"new-PointsIsAFifo.csv\": it is not a regular file but a FIFO "
                  "(named pipe).",
                  true}),
-    [](const auto& test) { return std::string(test.param.name); });
+    ByName());
 
 class InputFailureTest : public WorkflowTest {};
 
@@ -302,7 +303,7 @@ INSTANTIATE_TEST_SUITE_P(
                        {"Could not create file: " + Str(EISDIR) + " " + std::strerror(EISDIR) +
                         ": \"{path}\""},
                        {"out: folder"}}),
-    [](const auto& test) { return std::string(test.param.name); });
+    ByName());
 
 TEST_F(FileChoiceTest, AFifoChosenAsOutputIsWrittenThroughToItsReader) {
   CompleteExactPass(&winMain::radConformal);

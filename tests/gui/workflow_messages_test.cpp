@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/case_names.h"
 #include "tests/support/workflow_fixture.h"
 #include "toolkit/core/text.h"
 
@@ -78,9 +79,10 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCount{"BeyondAnyRedundancy", &winMain::radProject, "9223372036854775807",
                      "The Projective solution can use at most 10 control points; the count "
                      "field asks for 9223372036854775807."}),
-    [](const auto& test) { return std::string(test.param.name); });
+    ByName());
 
 struct UsedCount {
+  const char* name;
   RadioAccessor radio;
   const char* typed;
   const char* field;
@@ -105,10 +107,12 @@ TEST_P(UsedCountTest, CoefficientsEstimatesWithTheTypedCount) {
 
 INSTANTIATE_TEST_SUITE_P(
     Counts, UsedCountTest,
-    ::testing::Values(UsedCount{&winMain::radConformal, "2", "txtConformDF", "0"},
-                      UsedCount{&winMain::radAffine, "3", "txtAffineDF", "0"},
-                      UsedCount{&winMain::radProject, "4", "txtProjectDF", "0"},
-                      UsedCount{&winMain::radConformal, " 3 ", "txtConformDF", "2"}));
+    ::testing::Values(
+        UsedCount{"ConformalAtTheMinimum", &winMain::radConformal, "2", "txtConformDF", "0"},
+        UsedCount{"AffineAtTheMinimum", &winMain::radAffine, "3", "txtAffineDF", "0"},
+        UsedCount{"ProjectiveAtTheMinimum", &winMain::radProject, "4", "txtProjectDF", "0"},
+        UsedCount{"ConformalWithBlanksAround", &winMain::radConformal, " 3 ", "txtConformDF", "2"}),
+    ByName());
 
 class EstimationMessageTest : public WorkflowTest {};
 
@@ -202,7 +206,7 @@ INSTANTIATE_TEST_SUITE_P(
                          "Cannot transform 4 points: the points file \"points.csv\" holds 3 "
                          "points."},
         RefusedTransform{"NotANumber", "three", "The point count \"three" + kNotAWholeNumber}),
-    [](const auto& test) { return std::string(test.param.name); });
+    ByName());
 
 class TransformGuardTest : public WorkflowTest {};
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/case_names.h"
 #include "tests/support/workflow_fixture.h"
 #include "toolkit/qt/edit_commands.h"
 
@@ -77,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
         TypingCase{"ControlAfterReset", &NameFieldTest::AfterReset, &winMain::txtControlFile},
         TypingCase{"PointsBeforeAnyPointsFile", &NameFieldTest::BeforePoints,
                    &winMain::txtPointFile}),
-    [](const auto& param_info) { return std::string(param_info.param.name); });
+    ByName());
 
 // The chosen name can still be selected and copied, and code that sets a
 // name still raises TextChange, so the steps follow as before.

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/case_names.h"
 #include "tests/support/workflow_fixture.h"
 
 namespace korvanta::testing {
@@ -103,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "\"link.csv\" cannot be the points file: it is the same file as the output "
                      "file \"out.csv\"" +
                          kAnew}),
-    [](const auto& param_info) { return std::string(param_info.param.name); });
+    ByName());
 
 // A control file and a points file may be one file; only the output may not
 // be either.

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/case_names.h"
 #include "tests/support/file_failures.h"
 #include "tests/support/other_user.h"
 #include "tests/support/special_files.h"
@@ -62,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"NoLinesEmptiesTheFile", "old\n", {}, ""},
         WriteCase{
             "BlanksAndUtf8Kept", std::nullopt, {" P 1 , x\xC2\xB1", ""}, " P 1 , x\xC2\xB1\n\n"}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::ByName());
 
 fs::perms Permissions(const fs::path& file) {
   return fs::status(file).permissions();
@@ -167,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(
                                     fs::create_directories(f.Path() / "out.txt" / "inside");
                                     return f.Item("out.txt");
                                   }}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::ByName());
 
 // ---- Links, hard links, FIFOs and devices: written as a plain write would
 // write them, and nothing but their content changes.
@@ -319,7 +320,7 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    Refused(EISDIR),
                    {"out.txt: folder"}}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::ByName());
 
 TEST(ReplaceFileLines, AFifoWithAReaderGetsTheLines) {
   TempFolder folder;
@@ -383,7 +384,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, InPlaceWriteUnderASizeLimit,
                              // A longer file has the room; the write over it stops at the limit.
                              SizeLimitCase{"LongerFileFailsHalfway", "old line 1\nold line 2\n",
                                            Incomplete(EFBIG), "a longer 1\nold line 2\n"}),
-                         [](const auto& test) { return std::string(test.param.name); });
+                         testing::ByName());
 
 // ---- What a user may not do. CI runs as root, whom no permission stops, so
 // the write runs in a child process as another user (see AsOtherUser).
@@ -499,7 +500,7 @@ INSTANTIATE_TEST_SUITE_P(
                                },
                                "done",
                                {"out.txt: file: new\n"}}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::ByName());
 
 }  // namespace
 }  // namespace korvanta

@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/case_names.h"
 #include "tests/support/special_files.h"
 #include "tests/support/temp_files.h"
 #include "toolkit/core/exceptions.h"
@@ -87,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"CrLfAcrossTheReadBuffer",
                  std::string(64 * 1024 - 1, 'x') + "\r\nnext",
                  {std::string(64 * 1024 - 1, 'x'), "next"}}),
-    [](const auto& param_info) { return param_info.param.name; });
+    testing::ByName());
 
 TEST(TextInputStream, NoFileIsNilObject) {
   EXPECT_THROW(TextInputStream::Open(std::nullopt), NilObjectException);
@@ -162,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  return std::string();
                                },
                                "a folder"}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::ByName());
 
 // ---- Lines are bounded.
 
@@ -246,7 +247,7 @@ INSTANTIATE_TEST_SUITE_P(
         EncodingCase{"LittleEndianWithoutMark", testing::AsUtf16(false, "P1,2\r\n")},
         EncodingCase{"BigEndianWithoutMark", testing::AsUtf16(true, "P1,2\r\n")},
         EncodingCase{"OnlyAMark", "\xFF\xFE"}),
-    [](const auto& param_info) { return param_info.param.name; });
+    testing::ByName());
 
 TEST(TextInputStream, NulBytesHereAndThereAreNotUtf16) {
   testing::TempFolder folder;
