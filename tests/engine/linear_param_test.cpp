@@ -12,6 +12,8 @@
 namespace korvanta {
 namespace {
 
+using testing::PrintTo;
+
 using LinearParam = testing::EngineTest;
 using E = TransformEngine;
 

@@ -14,6 +14,8 @@
 namespace korvanta {
 namespace {
 
+using testing::PrintTo;
+
 using E = TransformEngine;
 const std::string kPlusMinus = "\xC2\xB1";
 
@@ -106,10 +108,6 @@ struct KeyCase {
   std::string key;
   std::string title;  // empty: no title is set
 };
-
-void PrintTo(const KeyCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 class ParamReportKeys : public ParamReport, public ::testing::WithParamInterface<KeyCase> {};
 

@@ -14,6 +14,8 @@
 namespace korvanta {
 namespace {
 
+using testing::PrintTo;
+
 using E = TransformEngine;
 
 // The square (0, 0), (10, 0), (10, 10), (0, 10) and its exact projective

@@ -10,6 +10,8 @@
 namespace korvanta {
 namespace {
 
+using testing::PrintTo;
+
 using Readers = testing::EngineTest;
 using E = TransformEngine;
 using namespace std::string_literals;

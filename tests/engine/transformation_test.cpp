@@ -23,6 +23,8 @@
 namespace korvanta {
 namespace {
 
+using testing::PrintTo;
+
 namespace fs = std::filesystem;
 using E = TransformEngine;
 using Method = void (TransformEngine::*)(std::int64_t);
@@ -57,10 +59,6 @@ struct ModelCase {
   Eight sds;
   TransformedPoint expected;
 };
-
-void PrintTo(const ModelCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 class ModelFormulas : public ::testing::TestWithParam<ModelCase> {};
 
@@ -155,10 +153,6 @@ struct RunCase {
   std::vector<std::string> lines;
   std::vector<std::string> messages = {};
 };
-
-void PrintTo(const RunCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 class TransformationRuns : public Transformation, public ::testing::WithParamInterface<RunCase> {};
 
@@ -266,10 +260,6 @@ struct RefusalCase {
   std::string message;
 };
 
-void PrintTo(const RefusalCase& c, std::ostream* os) {
-  *os << c.name;
-}
-
 class TransformationRefusals : public Transformation,
                                public ::testing::WithParamInterface<RefusalCase> {};
 
@@ -326,10 +316,6 @@ struct WriteFailureCase {
   std::vector<std::string> state;  // of the folder afterwards; none where it is gone
   std::function<void(const std::function<void()>&)> around = [](const auto& run) { run(); };
 };
-
-void PrintTo(const WriteFailureCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 class TransformationWriteFailures : public Transformation,
                                     public ::testing::WithParamInterface<WriteFailureCase> {};

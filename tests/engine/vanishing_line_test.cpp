@@ -15,6 +15,8 @@
 namespace korvanta {
 namespace {
 
+using testing::PrintTo;
+
 // Exact data of E = x / D, N = y / D with D = 0.5x + 0.25y + 1 (a1 = b2 = 1,
 // a3 = 0.5, b3 = 0.25, the rest 0): D is 1, 2, 2, 4, 5 and 4 at the six
 // points, so every E and N is a short decimal. The first four give the
@@ -32,10 +34,6 @@ struct VanishingCase {
   std::string points;
   std::vector<std::string> messages;
 };
-
-void PrintTo(const VanishingCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 const std::string kLie =
     " on or beyond the vanishing line of the projective fit, where a3*x + b3*y + 1 is zero or "

@@ -25,6 +25,8 @@
 namespace korvanta::testing {
 namespace {
 
+using testing::PrintTo;
+
 constexpr const char* kFrameImage =
     ":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png";
 
@@ -76,10 +78,6 @@ struct PngCase {
   bool gamma_chunk = false;
   bool plain = true;  // of the kind the toolkit decodes itself
 };
-
-void PrintTo(const PngCase& c, std::ostream* out) {
-  *out << c.name;
-}
 
 QByteArray MakePng(const PngCase& c) {
   const int channels = c.colour_type == 6 ? 4 : 3;

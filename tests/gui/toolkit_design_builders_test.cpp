@@ -14,6 +14,8 @@
 namespace korvanta::testing {
 namespace {
 
+using testing::PrintTo;
+
 using Keys = std::vector<std::string>;
 
 Keys KeysOf(const DesignList& design) {

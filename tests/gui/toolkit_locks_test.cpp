@@ -14,6 +14,8 @@
 namespace korvanta::testing {
 namespace {
 
+using testing::PrintTo;
+
 struct LockCase {
   std::string name;
   bool left, top, right, bottom;
@@ -34,10 +36,6 @@ const LockCase kCases[] = {
     {"lblInBoxRight", false, true, true, false, {160, 20, 20, 20}, {210, 20, 20, 20}, "grpBox"},
     {"lblInBoxWide", true, true, true, false, {125, 20, 30, 20}, {125, 20, 80, 20}, "grpBox"},
 };
-
-void PrintTo(const LockCase& c, std::ostream* out) {
-  *out << c.name;
-}
 
 DesignList DesignOf(const LockCase& c) {
   return {{"Name", c.name},

@@ -21,6 +21,8 @@
 namespace korvanta::testing {
 namespace {
 
+using testing::PrintTo;
+
 QImage Rendered(QWidget& widget, QStyle* style) {
   widget.setStyle(style);
   QImage image(widget.size(), QImage::Format_ARGB32);

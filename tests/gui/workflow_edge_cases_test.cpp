@@ -9,6 +9,8 @@
 namespace korvanta::testing {
 namespace {
 
+using testing::PrintTo;
+
 // A control file of `lines` lines, every one on the exact fit
 // E = 2x + 0.5y + 100, N = -0.5x + 2y + 200.
 std::string ControlLines(int lines) {

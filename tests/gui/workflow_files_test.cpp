@@ -17,6 +17,8 @@
 namespace korvanta::testing {
 namespace {
 
+using testing::PrintTo;
+
 namespace fs = std::filesystem;
 
 const std::string kNoSuchFile = std::strerror(ENOENT);
@@ -112,10 +114,6 @@ struct KeptCase {
   std::string message;  // the one message expected, "" for none
   bool fifo = false;    // the file is a FIFO (named pipe) that no program writes
 };
-
-void PrintTo(const KeptCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 class KeptStateTest : public WorkflowTest, public ::testing::WithParamInterface<KeptCase> {};
 
@@ -226,10 +224,6 @@ struct OutputKindCase {
   std::vector<std::string> messages;
   std::vector<std::string> state;  // of dir afterwards
 };
-
-void PrintTo(const OutputKindCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 class OutputKindTest : public WorkflowTest, public ::testing::WithParamInterface<OutputKindCase> {};
 

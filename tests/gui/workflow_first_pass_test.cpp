@@ -10,6 +10,8 @@
 namespace korvanta::testing {
 namespace {
 
+using testing::PrintTo;
+
 class FirstPassTest : public WorkflowTest {};
 
 // The shipped examples, step by step, with what each step makes usable.

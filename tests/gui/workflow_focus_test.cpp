@@ -12,6 +12,8 @@
 namespace korvanta::testing {
 namespace {
 
+using testing::PrintTo;
+
 class FocusTest : public WorkflowTest {
  public:
   // As the user takes the step from the keyboard or with the mouse: the

@@ -12,6 +12,8 @@
 namespace korvanta::testing {
 namespace {
 
+using testing::PrintTo;
+
 class LaterPassTest : public WorkflowTest {};
 
 struct RadioCase {

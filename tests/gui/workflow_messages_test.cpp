@@ -11,6 +11,8 @@
 namespace korvanta::testing {
 namespace {
 
+using testing::PrintTo;
+
 const std::string kNotAWholeNumber =
     "\" is not a whole number. Type the number to use, or choose the file again.";
 
@@ -37,10 +39,6 @@ struct RefusedCount {
   const char* typed;  // into the control count field
   std::string message;
 };
-
-void PrintTo(const RefusedCount& c, std::ostream* os) {
-  *os << c.name;
-}
 
 class RefusedCountTest : public WorkflowTest, public ::testing::WithParamInterface<RefusedCount> {};
 
@@ -175,10 +173,6 @@ struct RefusedTransform {
   const char* typed;  // into the point count field
   std::string message;
 };
-
-void PrintTo(const RefusedTransform& c, std::ostream* os) {
-  *os << c.name;
-}
 
 class RefusedTransformTest : public WorkflowTest,
                              public ::testing::WithParamInterface<RefusedTransform> {};

@@ -18,6 +18,8 @@
 namespace korvanta::testing {
 namespace {
 
+using testing::PrintTo;
+
 using FieldAccessor = TextField& (winMain::*)() const;
 
 // Keys as the user types them, one press and release each, into the field.

@@ -14,6 +14,8 @@
 namespace korvanta::testing {
 namespace {
 
+using testing::PrintTo;
+
 namespace fs = std::filesystem;
 
 enum class Naming { kSamePath, kSymbolicLink, kHardLink };
@@ -26,10 +28,6 @@ struct SameFileCase {
   Naming naming;
   std::string message;
 };
-
-void PrintTo(const SameFileCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 class SameFileTest : public WorkflowTest, public ::testing::WithParamInterface<SameFileCase> {};
 

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
+#include <string_view>
 
 namespace korvanta::testing {
 
@@ -34,5 +36,17 @@ class ByBool {
   const char* if_false_;
   const char* if_true_;
 };
+
+// Shows a case of a table in a failure message by its name too, not by a
+// dump of its bytes. GoogleTest looks for PrintTo beside the case's type, so
+// a test file brings this one there: `using testing::PrintTo;` in the
+// namespace of its cases.
+template <class Case>
+requires requires(const Case& c) {
+  std::string_view(c.name);
+}
+void PrintTo(const Case& c, std::ostream* os) {
+  *os << c.name;
+}
 
 }  // namespace korvanta::testing

@@ -8,6 +8,7 @@
 #include <tuple>
 #include <vector>
 
+#include "tests/support/case_names.h"
 #include "tests/support/private_mount.h"
 #include "tests/support/special_files.h"
 #include "tests/support/temp_files.h"
@@ -16,6 +17,8 @@
 
 namespace korvanta {
 namespace {
+
+using testing::PrintTo;
 
 namespace fs = std::filesystem;
 using testing::SmallFileSystem;
@@ -70,10 +73,6 @@ struct FullDiskCase {
   std::string outcome;
   std::string content;  // of every name afterwards: "earlier" or "new"
 };
-
-void PrintTo(const FullDiskCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 // A file system with no room left but what the earlier output itself holds:
 // the file keeps every byte of its earlier content, or holds the new lines

@@ -23,6 +23,8 @@
 namespace korvanta {
 namespace {
 
+using testing::PrintTo;
+
 namespace fs = std::filesystem;
 using testing::ChoiceOutcome;
 using testing::FolderEntries;
@@ -38,10 +40,6 @@ struct WriteCase {
   std::vector<std::string> lines;
   std::string expected;
 };
-
-void PrintTo(const WriteCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 class ReplaceFileLinesWrites : public ::testing::TestWithParam<WriteCase> {};
 
@@ -109,10 +107,6 @@ struct FailureCase {
   // Run around the write itself.
   std::function<void(const std::function<void()>&)> around = [](const auto& write) { write(); };
 };
-
-void PrintTo(const FailureCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 class ReplaceFileLinesFails : public ::testing::TestWithParam<FailureCase> {};
 
@@ -222,10 +216,6 @@ struct TargetCase {
   std::string outcome;
   std::vector<std::string> state;  // of the folder afterwards
 };
-
-void PrintTo(const TargetCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 class OutputTargets : public ::testing::TestWithParam<TargetCase> {};
 
@@ -354,10 +344,6 @@ struct SizeLimitCase {
   std::string content;  // of both names afterwards
 };
 
-void PrintTo(const SizeLimitCase& c, std::ostream* os) {
-  *os << c.name;
-}
-
 class InPlaceWriteUnderASizeLimit : public ::testing::TestWithParam<SizeLimitCase> {};
 
 TEST_P(InPlaceWriteUnderASizeLimit, IsRefusedBeforeAByteChangesOrSaysTheFileMayBeIncomplete) {
@@ -398,10 +384,6 @@ struct UserCase {
   std::string outcome;
   std::vector<std::string> state;  // of f afterwards
 };
-
-void PrintTo(const UserCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 // The user's own folder, and in it the user's own file made read-only.
 std::string OwnReadOnlyFile(const fs::path& f) {

@@ -10,6 +10,8 @@
 namespace korvanta {
 namespace {
 
+using testing::PrintTo;
+
 struct FormatCase {
   const char* name;
   double value;

@@ -21,6 +21,8 @@
 namespace korvanta {
 namespace {
 
+using testing::PrintTo;
+
 namespace fs = std::filesystem;
 using namespace std::string_literals;
 
@@ -114,10 +116,6 @@ struct KindCase {
   std::function<std::string(const fs::path&)> make;
   std::string kind;
 };
-
-void PrintTo(const KindCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 class NotRegularFiles : public ::testing::TestWithParam<KindCase> {};
 

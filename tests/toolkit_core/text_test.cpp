@@ -10,6 +10,8 @@
 namespace korvanta {
 namespace {
 
+using testing::PrintTo;
+
 TEST(Split, KeepsEmptyFieldsAndBlanks) {
   using V = std::vector<std::string>;
   EXPECT_EQ(Split("P1, 10,20", ","), (V{"P1", " 10", "20"}));

@@ -9,6 +9,8 @@
 namespace korvanta {
 namespace {
 
+using testing::PrintTo;
+
 using namespace std::string_literals;
 
 struct ShownCase {
