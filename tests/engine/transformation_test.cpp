@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <array>
+#include <cerrno>
 #include <cmath>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -13,6 +16,7 @@
 
 #include "engine/transform_models.h"
 #include "tests/support/case_names.h"
+#include "tests/support/child_process.h"
 #include "tests/support/engine_fixture.h"
 #include "tests/support/file_failures.h"
 #include "tests/support/other_user.h"
@@ -419,6 +423,72 @@ INSTANTIATE_TEST_SUITE_P(
               testing::FileSizeLimit limit(20);
               run();
             }}),
+    testing::ByName());
+
+// ---- Under a real limit on the size of a file (a shell's `ulimit -f`, a
+// batch system's), with SIGXFSZ as the system sets it, which would end the
+// program: the transformation is refused with the system's reason, the file
+// is as the message says and no temporary file is left. Run in a child
+// process, so that a write that ends its program shows as that.
+
+struct SizeLimitCase {
+  const char* name;
+  std::function<std::string(const testing::TempFolder&)> prepare;
+  rlim_t limit;
+  std::string afterwards;
+  std::vector<std::string> state;  // of the folder afterwards
+};
+
+class TransformationUnderASizeLimit : public Transformation,
+                                      public ::testing::WithParamInterface<SizeLimitCase> {};
+
+TEST_P(TransformationUnderASizeLimit, IsRefusedWithTheReasonAndTheProgramGoesOn) {
+  const SizeLimitCase& c = GetParam();
+  LoadPoints("P,100,200\nQ,300,400\n");
+  StoreCoeff(kShift, kExact);
+  ChooseOutput("earlier content\n");
+  if (const std::string why = c.prepare(folder); !why.empty()) GTEST_SKIP() << why;
+
+  const std::string report = testing::InChildProcess([&] {
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = c.limit;
+    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+      return std::string("no limit: ") + std::strerror(errno);
+    std::signal(SIGXFSZ, SIG_DFL);
+    engine.ConformalTrans(2);
+    std::string texts;
+    for (const auto& text : messages.texts) texts += text;
+    return texts;
+  });
+  const std::string path = engine.OutputFile->Path().string();
+  EXPECT_EQ(report, "Cannot write the output file \"" + path + "\": " + SystemReason(EFBIG) + ". " +
+                        c.afterwards);
+  EXPECT_EQ(testing::FolderState(folder.Path()), c.state);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TransformationUnderASizeLimit,
+    ::testing::Values(
+        SizeLimitCase{"ThroughATemporaryFile",
+                      &Unchanged,
+                      16,
+                      kAsItWas,
+                      {"out.txt: file: earlier content\n", kPointsState}},
+        // The room for the new lines is taken first, beyond the limit.
+        SizeLimitCase{"InPlaceTheFileMayNotGrow",
+                      &LinkASecondName,
+                      20,
+                      kAsItWas,
+                      {"other.txt: file with 2 names: earlier content\n",
+                       "out.txt: file with 2 names: earlier content\n", kPointsState}},
+        SizeLimitCase{"InPlaceTheWriteStopsHalfway",
+                      &LinkASecondNameToALongerFile,
+                      20,
+                      "The file may be incomplete.",
+                      {"other.txt: file with 2 names: P, 110.0000, 220.000" + kLonger.substr(20),
+                       "out.txt: file with 2 names: P, 110.0000, 220.000" + kLonger.substr(20),
+                       kPointsState}}),
     testing::ByName());
 
 // ---- As a user whom permissions stop (CI runs as root, whom they do not:

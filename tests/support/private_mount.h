@@ -20,11 +20,39 @@ namespace korvanta::testing {
 
 // A small file system that fills up after a few pages: a tmpfs of 256 KiB,
 // or ext4 of 1 MiB (4 KiB blocks) in an image file, which gives up what it
-// has reserved by its own rules.
-enum class SmallFileSystem { kTmpfs, kExt4 };
+// has reserved by its own rules; or, larger, the smallest btrfs there is
+// (114 MiB, a sparse image), which copies on write: writing over a file's
+// bytes takes new room even where the file's own room was set aside.
+enum class SmallFileSystem { kTmpfs, kExt4, kBtrfs };
 
 inline const char* Name(SmallFileSystem kind) {
-  return kind == SmallFileSystem::kTmpfs ? "Tmpfs" : "Ext4";
+  switch (kind) {
+    case SmallFileSystem::kTmpfs:
+      return "Tmpfs";
+    case SmallFileSystem::kExt4:
+      return "Ext4";
+    case SmallFileSystem::kBtrfs:
+      return "Btrfs";
+  }
+  return "";
+}
+
+// Makes the image file of a file system that lives in one; gives "" or why
+// it cannot be had here.
+inline std::string MakeImage(const std::string& image, SmallFileSystem kind) {
+  if (kind == SmallFileSystem::kExt4 &&
+      std::system(
+          ("mkfs.ext4 -q -F -b 4096 -m 0 -O ^has_journal '" + image + "' 1M >/dev/null 2>&1")
+              .c_str()) != 0) {
+    return "mkfs.ext4 failed or is missing";
+  }
+  if (kind == SmallFileSystem::kBtrfs &&
+      std::system(
+          ("truncate -s 114M '" + image + "' && mkfs.btrfs -q -f '" + image + "' >/dev/null 2>&1")
+              .c_str()) != 0) {
+    return "mkfs.btrfs failed or is missing (btrfs-progs)";
+  }
+  return "";
 }
 
 // How OnPrivateMount begins its report where it could not mount: a test
@@ -34,17 +62,14 @@ inline constexpr std::string_view kCannotMount = "cannot mount a file system of 
 // Runs `body` in a child process (see InChildProcess) with a mount namespace
 // of its own, in which a new file system of the kind is mounted on the empty
 // folder `at`: seen by the child alone and gone with it, so that no test can
-// leave a mount behind. The ext4 image is the file `at` with ".img" added.
-// Needs root (CI runs as root), and for ext4 mkfs.ext4 and a loop device;
-// elsewhere the report is kCannotMount and the reason.
+// leave a mount behind. The ext4 or btrfs image is the file `at` with ".img"
+// added. Needs root (CI runs as root), and for ext4 or btrfs its mkfs and a
+// loop device; elsewhere the report is kCannotMount and the reason.
 inline std::string OnPrivateMount(const std::filesystem::path& at, SmallFileSystem kind,
                                   const std::function<std::string()>& body) {
   const std::string image = at.string() + ".img";
-  if (kind == SmallFileSystem::kExt4 &&
-      std::system(
-          ("mkfs.ext4 -q -F -b 4096 -m 0 -O ^has_journal '" + image + "' 1M >/dev/null 2>&1")
-              .c_str()) != 0) {
-    return std::string(kCannotMount) + "mkfs.ext4 failed or is missing";
+  if (const std::string why = MakeImage(image, kind); !why.empty()) {
+    return std::string(kCannotMount) + why;
   }
   return InChildProcess([&] {
     const auto cannot = [](const char* step) {

@@ -1,17 +1,21 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <charconv>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <ostream>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "tests/support/case_names.h"
+#include "tests/support/named_content.h"
+#include "tests/support/numbered_lines.h"
 #include "tests/support/private_mount.h"
 #include "tests/support/special_files.h"
 #include "tests/support/temp_files.h"
+#include "tests/support/traced_program.h"
 #include "tests/support/write_outcome.h"
 #include "toolkit/core/atomic_file.h"
 
@@ -23,46 +27,12 @@ using testing::PrintTo;
 namespace fs = std::filesystem;
 using testing::SmallFileSystem;
 
-// `count` lines of 24 characters and LF, so that a file's length in bytes
-// (25 a line) and in 4 KiB pages or blocks is known.
 std::vector<std::string> Lines(int count) {
-  std::vector<std::string> lines;
-  for (int i = 0; i < count; ++i) {
-    char number[8] = "0000000";
-    char* end = std::to_chars(number, number + 7, i).ptr;
-    const std::string digits(number, end);
-    lines.push_back("P" + std::string(5 - digits.size(), '0') + digits + ", 100.0000, 200.00");
-  }
-  return lines;
+  return testing::NumberedLines(count);
 }
 
 std::string Joined(const std::vector<std::string>& lines) {
-  std::string bytes;
-  for (const auto& line : lines) bytes += line + "\n";
-  return bytes;
-}
-
-// The content as a test compares it: "earlier" or "new" where it is one of
-// the two, else its length and end, so that a failure shows what became of
-// the file without pages of lines.
-std::string Named(const std::string& content, const std::string& earlier, const std::string& now) {
-  if (content == earlier) return "earlier";
-  if (content == now) return "new";
-  const std::size_t end = content.size() > 16 ? content.size() - 16 : 0;
-  return std::to_string(content.size()) + " bytes ending \"" + content.substr(end) + "\"";
-}
-
-// The folder's entries (see FolderState), each file's content named.
-std::string NamedState(const fs::path& folder, const std::string& earlier, const std::string& now) {
-  std::string state;
-  for (std::string entry : testing::FolderState(folder)) {
-    const std::size_t content = entry.find(": ", entry.find(": ") + 2);
-    if (content != std::string::npos) {
-      entry.replace(content + 2, std::string::npos, Named(entry.substr(content + 2), earlier, now));
-    }
-    state += "\n" + entry;
-  }
-  return state;
+  return testing::JoinedLines(lines);
 }
 
 struct FullDiskCase {
@@ -73,6 +43,12 @@ struct FullDiskCase {
   std::string outcome;
   std::string content;  // of every name afterwards: "earlier" or "new"
 };
+
+// Names a case on each kind of file system, as in Tmpfs_InPlaceShorter.
+std::string FileSystemAndName(
+    const ::testing::TestParamInfo<std::tuple<SmallFileSystem, FullDiskCase>>& test) {
+  return std::string(testing::Name(std::get<0>(test.param))) + "_" + std::get<1>(test.param).name;
+}
 
 // A file system with no room left but what the earlier output itself holds:
 // the file keeps every byte of its earlier content, or holds the new lines
@@ -101,7 +77,7 @@ TEST_P(ReplaceFileLinesOnAFullDisk, LeavesTheEarlierFileWholeOrWritesTheNewOneWh
     }
     const std::string outcome =
         testing::Outcome([&] { ReplaceFileLines(FolderItem(out / "out.txt"), lines); });
-    return outcome + NamedState(out, earlier, Joined(lines));
+    return outcome + testing::NamedState(out, earlier, Joined(lines));
   });
   if (report.starts_with(testing::kCannotMount)) GTEST_SKIP() << report;
 
@@ -128,10 +104,115 @@ INSTANTIATE_TEST_SUITE_P(
                                         testing::Refused(ENOSPC), "earlier"},
                            FullDiskCase{"ThroughATemporaryFileEvenShorter", false, 200, 4,
                                         testing::Refused(ENOSPC), "earlier"})),
-    [](const auto& test) {
-      return std::string(testing::Name(std::get<0>(test.param))) + "_" +
-             std::get<1>(test.param).name;
-    });
+    FileSystemAndName);
+
+// A file written in place on a file system that cannot set room aside
+// (fallocate refused with EOPNOTSUPP, as on NFS and many FUSE file systems)
+// and has no room left but what the earlier output holds: the room is made
+// by writing beyond the earlier content first, so that the earlier file
+// stays whole where it cannot be had. The write runs in a program of its own
+// under strace, which refuses the program's fallocate.
+class ReplaceFileLinesWhereRoomCannotBeSetAside
+    : public ::testing::TestWithParam<std::tuple<SmallFileSystem, FullDiskCase>> {};
+
+TEST_P(ReplaceFileLinesWhereRoomCannotBeSetAside, LeavesTheEarlierFileWholeOrWritesTheNewOne) {
+  if (const std::string why = testing::StraceMissing(); !why.empty()) GTEST_SKIP() << why;
+  const SmallFileSystem kind = std::get<0>(GetParam());
+  const FullDiskCase& c = std::get<1>(GetParam());
+  testing::TempFolder folder;
+  const fs::path disk = folder.Path() / "disk";
+  fs::create_directory(disk);
+  const std::string earlier = Joined(Lines(c.earlier_lines));
+  const std::string now = Joined(Lines(c.new_lines));
+
+  const std::string report = testing::OnPrivateMount(disk, kind, [&] {
+    const fs::path out = disk / "out";
+    fs::create_directory(out);
+    ReplaceFileLines(FolderItem(out / "out.txt"), Lines(c.earlier_lines));
+    if (c.second_name) fs::create_hard_link(out / "out.txt", out / "other.txt");
+    if (const int error = testing::FillFileSystem(disk / "filler"); error != ENOSPC) {
+      return "the file system did not fill up: " + std::to_string(error);
+    }
+    testing::TracedProgram write(
+        {"-e", "trace=fallocate", "-e", "inject=fallocate:error=EOPNOTSUPP"},
+        {KORVANTA_WRITE_LINES, (out / "out.txt").string(), std::to_string(c.new_lines)},
+        folder.Path() / "strace.log");
+    write.ReadLine();  // its process id
+    const std::string outcome = write.ReadLine();
+    const std::string ended = write.Finish();
+    std::ifstream log(folder.Path() / "strace.log");
+    const std::string calls(std::istreambuf_iterator<char>(log), {});
+    // The refusal was met: the writer asked for room and was turned down.
+    if (calls.find("EOPNOTSUPP") == std::string::npos) return "fallocate was not refused: " + calls;
+    return outcome + " (" + ended + ")" + testing::NamedState(out, earlier, now);
+  });
+  if (report.starts_with(testing::kCannotMount)) GTEST_SKIP() << report;
+
+  const std::string names = c.second_name ? " with 2 names: " : ": ";
+  std::string expected = c.outcome + " (exited 0)";
+  if (c.second_name) expected += "\nother.txt: file" + names + c.content;
+  expected += "\nout.txt: file" + names + c.content;
+  EXPECT_EQ(report, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReplaceFileLinesWhereRoomCannotBeSetAside,
+    ::testing::Combine(::testing::Values(SmallFileSystem::kTmpfs, SmallFileSystem::kExt4),
+                       ::testing::Values(
+                           // 1,000 bytes in one page become 25,000 in seven: no room for them.
+                           FullDiskCase{"LargerThanTheRoomLeft", true, 40, 1000,
+                                        testing::Refused(ENOSPC), "earlier"},
+                           FullDiskCase{"Shorter", true, 200, 4, "done", "new"},
+                           // 5,000 bytes become 8,000, within the two pages the file holds.
+                           FullDiskCase{"LongerWithinTheRoomItHas", true, 200, 320, "done",
+                                        "new"})),
+    FileSystemAndName);
+
+// On a full btrfs, room that was set aside for a file does not cover writing
+// over its bytes: the first write over them meets the full disk. Nothing of
+// the file changed then, and the failure says so. 2,000 lines (50,000 bytes,
+// beyond what btrfs keeps inline with the file's metadata) become fewer.
+class ReplaceFileLinesOnAFullBtrfs : public ::testing::TestWithParam<FullDiskCase> {};
+
+TEST_P(ReplaceFileLinesOnAFullBtrfs, SaysTheFileIsAsItWasWhereNoByteChanged) {
+  const FullDiskCase& c = GetParam();
+  testing::TempFolder folder;
+  const fs::path disk = folder.Path() / "disk";
+  fs::create_directory(disk);
+  const std::string earlier = Joined(Lines(c.earlier_lines));
+  const std::vector<std::string> lines = Lines(c.new_lines);
+
+  const std::string report = testing::OnPrivateMount(disk, SmallFileSystem::kBtrfs, [&] {
+    const fs::path out = disk / "out";
+    fs::create_directory(out);
+    ReplaceFileLines(FolderItem(out / "out.txt"), Lines(c.earlier_lines));
+    if (c.second_name) fs::create_hard_link(out / "out.txt", out / "other.txt");
+    ::sync();  // what btrfs holds back for writes not yet on disk is free again
+    if (const int error = testing::FillFileSystem(disk / "filler"); error != ENOSPC) {
+      return "the file system did not fill up: " + std::to_string(error);
+    }
+    ::sync();
+    const std::string outcome =
+        testing::Outcome([&] { ReplaceFileLines(FolderItem(out / "out.txt"), lines); });
+    return outcome + testing::NamedState(out, earlier, Joined(lines));
+  });
+  if (report.starts_with(testing::kCannotMount)) GTEST_SKIP() << report;
+
+  const std::string names = c.second_name ? " with 2 names: " : ": ";
+  std::string expected = c.outcome;
+  if (c.second_name) expected += "\nother.txt: file" + names + c.content;
+  expected += "\nout.txt: file" + names + c.content;
+  EXPECT_EQ(report, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ReplaceFileLinesOnAFullBtrfs,
+                         ::testing::Values(FullDiskCase{"InPlaceShorter", true, 2000, 1000,
+                                                        testing::Refused(ENOSPC), "earlier"},
+                                           FullDiskCase{"InPlaceLonger", true, 2000, 3000,
+                                                        testing::Refused(ENOSPC), "earlier"},
+                                           FullDiskCase{"ThroughATemporaryFile", false, 2000, 1000,
+                                                        testing::Refused(ENOSPC), "earlier"}),
+                         testing::ByName());
 
 // Choosing a file on a read-only file system is refused at once, with the
 // system's reason, and the file keeps its content; so is a write to it.

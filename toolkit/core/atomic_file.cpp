@@ -1,21 +1,24 @@
 #include "toolkit/core/atomic_file.h"
 
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstddef>
 #include <cstring>
-#include <ctime>
 #include <filesystem>
 #include <optional>
 #include <random>
 #include <string_view>
 
 #include "toolkit/core/exceptions.h"
+#include "toolkit/core/file_attributes.h"
 #include "toolkit/core/file_kind.h"
+#include "toolkit/core/folder_flags.h"
+#include "toolkit/core/mount_root.h"
+#include "toolkit/core/signals_held.h"
 #include "toolkit/core/text_stream.h"
 #include "toolkit/core/unique_fd.h"
 
@@ -32,6 +35,10 @@ constexpr int kMaxLinkHops = 40;
 
 [[noreturn]] void ThrowLastError() {
   ThrowIOException(errno != 0 ? errno : EIO);
+}
+
+fs::path FolderOf(const fs::path& target) {
+  return target.has_parent_path() ? target.parent_path() : fs::path(".");
 }
 
 // The file at the end of a chain of symbolic links, whether it exists or
@@ -112,35 +119,21 @@ int WriteAll(int fd, std::string_view bytes, std::size_t& written) {
   return 0;
 }
 
-// While it lives, a write to a FIFO whose reader has gone fails with EPIPE
-// instead of ending the program with SIGPIPE.
-class SigpipeHeld {
- public:
-  SigpipeHeld() {
-    sigemptyset(&pipe_);
-    sigaddset(&pipe_, SIGPIPE);
-    sigset_t pending;
-    sigemptyset(&pending);
-    ::sigpending(&pending);
-    pending_before_ = sigismember(&pending, SIGPIPE) == 1;
-    ::pthread_sigmask(SIG_BLOCK, &pipe_, &previous_);
-  }
-  ~SigpipeHeld() {
-    if (!pending_before_) {
-      const timespec no_wait{};
-      while (::sigtimedwait(&pipe_, nullptr, &no_wait) > 0) {
-      }
-    }
-    ::pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
-  }
-  SigpipeHeld(const SigpipeHeld&) = delete;
-  SigpipeHeld& operator=(const SigpipeHeld&) = delete;
+// Cuts the file back to its earlier length where an attempt to make room
+// grew it; false where that failed, and the file is longer than it was.
+bool CutBack(int fd, off_t earlier_size) {
+  struct stat now {};
+  return ::fstat(fd, &now) != 0 || now.st_size == earlier_size ||
+         ::ftruncate(fd, earlier_size) == 0;
+}
 
- private:
-  sigset_t pipe_{};
-  sigset_t previous_{};
-  bool pending_before_ = false;
-};
+// For a failure that came before a byte of the earlier content changed:
+// IOException, the file cut back to its earlier length; where it cannot be,
+// IncompleteFileException.
+[[noreturn]] void ThrowAsItWas(int fd, off_t earlier_size, int error) {
+  if (!CutBack(fd, earlier_size)) throw IncompleteFileException(error, std::strerror(error));
+  ThrowIOException(error);
+}
 
 // Takes from the file system the room `length` bytes need before a byte of
 // the file changes, so that a full disk (ENOSPC, EDQUOT) or a size limit
@@ -160,38 +153,87 @@ bool Reserve(int fd, off_t earlier_size, off_t length) {
   if (error == EOPNOTSUPP || error == ENOSYS) return false;
   // Some file systems (ext4) keep the room they found before the rest ran
   // out, and the file grows by that many zeros: they go again.
-  struct stat now {};
-  if (::fstat(fd, &now) == 0 && now.st_size != earlier_size && ::ftruncate(fd, earlier_size) != 0) {
-    throw IncompleteFileException(error, std::strerror(error));
+  ThrowAsItWas(fd, earlier_size, error);
+}
+
+// Where no room can be set aside, the room is made by writing first the
+// part of the content that lies beyond the earlier content's end: until it
+// is had, the earlier bytes stay as they are, and where it cannot be had the
+// file is cut back to its earlier length.
+void ExtendBeyondTheEnd(int fd, std::string_view content, off_t earlier_size) {
+  const auto beyond = static_cast<std::size_t>(earlier_size);
+  if (content.size() <= beyond) return;
+  errno = 0;
+  if (::lseek(fd, earlier_size, SEEK_SET) < 0) ThrowAsItWas(fd, earlier_size, errno);
+  std::size_t written = 0;
+  if (const int error = WriteAll(fd, content.substr(beyond), written); error != 0) {
+    ThrowAsItWas(fd, earlier_size, error);
   }
-  ThrowIOException(error);
 }
 
 // Writes the content over the earlier one, cuts the file to its length and
-// syncs, the room taken first (see Reserve). Where no room can be taken, the
-// file is emptied first, as a plain write would. A FIFO or a device is
-// written through, neither reserved, cut nor synced.
-void WriteInPlace(OpenFile file, std::string_view content) {
-  const bool regular = S_ISREG(file.info.st_mode);
+// syncs, the room made first (see Reserve and ExtendBeyondTheEnd). A failure
+// before a byte of the earlier content changed leaves the file as it was.
+void WriteRegularInPlace(OpenFile file, std::string_view content) {
+  const int fd = file.fd.Get();
+  const off_t earlier_size = file.info.st_size;
   const auto length = static_cast<off_t>(content.size());
-  const bool reserved = regular && Reserve(file.fd.Get(), file.info.st_size, length);
+  const bool reserved = Reserve(fd, earlier_size, length);
+  if (!reserved) ExtendBeyondTheEnd(fd, content, earlier_size);
+  // Where the room was made, what lies beyond the earlier end is already
+  // written: the rest goes over the earlier content.
+  const std::string_view over =
+      reserved
+          ? content
+          : content.substr(0, std::min(content.size(), static_cast<std::size_t>(earlier_size)));
   errno = 0;
-  if (regular && !reserved && ::ftruncate(file.fd.Get(), 0) != 0) ThrowLastError();
+  if (::lseek(fd, 0, SEEK_SET) < 0) ThrowAsItWas(fd, earlier_size, errno);
   std::size_t written = 0;
-  int error = 0;
-  {
-    const SigpipeHeld held;
-    error = WriteAll(file.fd.Get(), content, written);
+  int error = WriteAll(fd, over, written);
+  // A copy-on-write file system (btrfs) needs new room even to write over
+  // bytes whose room was set aside: the first write can meet a full disk
+  // with the file as it was.
+  bool changed = std::min(written, static_cast<std::size_t>(earlier_size)) > 0;
+  errno = 0;
+  if (error == 0) {
+    if (::ftruncate(fd, length) != 0) {
+      error = errno != 0 ? errno : EIO;
+    } else if (length < earlier_size) {
+      changed = true;
+    }
   }
   errno = 0;
-  if (error == 0 && reserved && ::ftruncate(file.fd.Get(), length) != 0) error = errno;
-  errno = 0;
-  if (error == 0 && regular && ::fsync(file.fd.Get()) != 0) error = errno;
+  if (error == 0 && ::fsync(fd) != 0) error = errno != 0 ? errno : EIO;
+  if (error != 0 && !changed) ThrowAsItWas(fd, earlier_size, error);
   errno = 0;
   if (file.fd.Close() != 0 && error == 0) error = errno != 0 ? errno : EIO;
   if (error == 0) return;
-  if (!regular && written == 0) ThrowIOException(error);
   throw IncompleteFileException(error, std::strerror(error));
+}
+
+// A FIFO or a device is written through, neither reserved, cut nor synced.
+void WriteThrough(OpenFile file, std::string_view content) {
+  std::size_t written = 0;
+  int error = WriteAll(file.fd.Get(), content, written);
+  errno = 0;
+  if (file.fd.Close() != 0 && error == 0) error = errno != 0 ? errno : EIO;
+  if (error == 0) return;
+  if (written == 0) ThrowIOException(error);
+  throw IncompleteFileException(error, std::strerror(error));
+}
+
+// A regular file is written with every signal that would cut the write short
+// held until it is done (see SignalsHeld). A FIFO's reader may take its time,
+// or stop reading for good: a signal that ends the program still ends it at
+// once there.
+void WriteInPlace(OpenFile file, std::string_view content) {
+  if (!S_ISREG(file.info.st_mode)) {
+    const SignalsHeld held(SignalsHeld::Ending::kLetThrough);
+    WriteThrough(std::move(file), content);
+    return;
+  }
+  const SignalsHeld held(SignalsHeld::Ending::kHeld);
+  WriteRegularInPlace(std::move(file), content);
 }
 
 std::string RandomSuffix(std::mt19937_64& random) {
@@ -204,19 +246,25 @@ std::string RandomSuffix(std::mt19937_64& random) {
 }
 
 // A temporary file beside the target, opened exclusively and removed again
-// unless it was renamed into place. Created with mode 0666 so that the
-// user's umask decides, as for any new file.
+// unless it was renamed into place. In the place of an earlier file it is
+// created 0600, so that no one but its owner can open it before it has the
+// earlier file's rights: a descriptor opened in that moment would read the
+// new lines later. A new file is created 0666, so that the umask, or the
+// folder's default ACL, decides as for any new file; the kernel alone knows
+// which applies, and the umask cannot be read without setting it, for every
+// thread at once; whoever may open it then may read the file once it is in
+// place anyway.
 class TempFile {
  public:
-  explicit TempFile(const fs::path& target) {
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  TempFile(const fs::path& target, mode_t mode) {
+    const fs::path folder = FolderOf(target);
     const std::string name = target.filename().string().substr(0, kMaxNamePart);
     std::mt19937_64 random(std::random_device{}());
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
       path_ = folder / ("." + name + ".korvanta-tmp-" + RandomSuffix(random));
       errno = 0;
       fd_ = UniqueFd(
-          ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
+          ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode));
       if (fd_) return;
       if (errno != EEXIST) ThrowLastError();
     }
@@ -245,34 +293,51 @@ bool FolderRefuses(int error) {
   return error == EACCES || error == EPERM;
 }
 
-// The earlier file's mode, and its owner and group where they differ from
-// the new file's. False where the owner cannot be kept: a replacement would
-// then give the file away from its owner.
-bool CarryOverAttributes(int fd, const struct stat& earlier) {
-  errno = 0;
-  if (::fchmod(fd, earlier.st_mode & 07777) != 0) ThrowLastError();
+// The rename was turned down where the folder refuses it, or where the
+// file is a mount point the system could not point out beforehand (see
+// IsMountRoot): only a write reaches it there.
+bool RenameRefused(int error) {
+  return FolderRefuses(error) || error == EBUSY;
+}
+
+// Gives the temporary file everything of the earlier one's that says who
+// may do what with it: its owner and group where they differ (first, since
+// a change of owner clears the set-user-ID bits), its extended attributes
+// with its ACL, and last its mode, which then changes no ACL entry and
+// grants nothing the earlier file did not. False where one of them cannot
+// be kept: a replacement would then give the file away from its owner, or
+// lose what the user could not restore.
+bool CarryOverAttributes(int fd, const OpenFile& earlier) {
   struct stat now {};
+  errno = 0;
   if (::fstat(fd, &now) != 0) ThrowLastError();
-  if (now.st_uid == earlier.st_uid && now.st_gid == earlier.st_gid) return true;
-  return ::fchown(fd, earlier.st_uid, earlier.st_gid) == 0;
+  if ((now.st_uid != earlier.info.st_uid || now.st_gid != earlier.info.st_gid) &&
+      ::fchown(fd, earlier.info.st_uid, earlier.info.st_gid) != 0) {
+    return false;
+  }
+  if (!CopyExtendedAttributes(earlier.fd.Get(), fd)) return false;
+  errno = 0;
+  if (::fchmod(fd, earlier.info.st_mode & 07777) != 0) ThrowLastError();
+  return true;
 }
 
 // Makes the rename itself durable. Some file systems refuse to sync a
 // folder; the new content is already on disk, so that is not an error.
 void SyncFolder(const fs::path& target) {
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  const UniqueFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  const UniqueFd fd(::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (fd) ::fsync(fd.Get());
 }
 
 // The content through a temporary file renamed over the target. False, with
 // nothing changed, where an existing file is better written in place (see
-// FolderRefuses and CarryOverAttributes); any other failure throws, with the
-// target as it was.
-bool ReplaceWhole(const fs::path& target, std::string_view content, const struct stat* earlier) {
+// FolderRefuses, CarryOverAttributes and RenameRefused); any other failure
+// throws, with the target as it was.
+bool ReplaceWhole(const fs::path& target, std::string_view content, const OpenFile* earlier) {
+  // Held until the temporary file is renamed into place or removed.
+  const SignalsHeld held(SignalsHeld::Ending::kHeld);
   std::optional<TempFile> temp;
   try {
-    temp.emplace(target);
+    temp.emplace(target, earlier != nullptr ? 0600 : 0666);
   } catch (const IOException& e) {
     if (earlier != nullptr && FolderRefuses(e.ErrorNumber())) return false;
     throw;
@@ -287,7 +352,7 @@ bool ReplaceWhole(const fs::path& target, std::string_view content, const struct
   if (temp->Fd().Close() != 0) ThrowLastError();
   errno = 0;
   if (::rename(temp->Path().c_str(), target.c_str()) != 0) {
-    if (earlier != nullptr && FolderRefuses(errno)) return false;
+    if (earlier != nullptr && RenameRefused(errno)) return false;
     ThrowLastError();
   }
   temp->Renamed();
@@ -304,17 +369,21 @@ std::string Joined(const std::vector<std::string>& lines) {
   return content;
 }
 
+// Creates the file, empty, with the mode of any new file.
+void CreateEmpty(const fs::path& target) {
+  errno = 0;
+  UniqueFd fd(::open(target.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
+  if (!fd) ThrowLastError();
+  errno = 0;
+  if (fd.Close() != 0) ThrowLastError();
+}
+
 // Creates the file where it does not exist; otherwise proves it can be
 // written without changing it.
 void CheckWritable(const fs::path& target) {
   const std::optional<struct stat> info = Examine(target);
-  errno = 0;
   if (!info) {
-    UniqueFd fd(
-        ::open(target.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666));
-    if (!fd) ThrowLastError();
-    errno = 0;
-    if (fd.Close() != 0) ThrowLastError();
+    CreateEmpty(target);
     return;
   }
   if (!S_ISREG(info->st_mode)) {
@@ -334,13 +403,19 @@ void CheckWritable(const fs::path& target) {
 void ReplaceFileLines(const FolderItem& file, const std::vector<std::string>& lines) {
   const fs::path target = FollowLinks(file.Path());
   const std::string content = Joined(lines);
+  // A temporary file in a folder whose entries may not go would stay there
+  // for good: the file is written where it is, a new one created first.
+  const bool replaceable = !FolderKeepsItsEntries(FolderOf(target));
   if (!Examine(target)) {
-    ReplaceWhole(target, content, nullptr);
-    return;
+    if (replaceable) {
+      ReplaceWhole(target, content, nullptr);
+      return;
+    }
+    CreateEmpty(target);
   }
   OpenFile existing = OpenExisting(target);
-  if (S_ISREG(existing.info.st_mode) && existing.info.st_nlink == 1 &&
-      ReplaceWhole(target, content, &existing.info)) {
+  if (replaceable && S_ISREG(existing.info.st_mode) && existing.info.st_nlink == 1 &&
+      !IsMountRoot(existing.fd.Get()) && ReplaceWhole(target, content, &existing)) {
     return;
   }
   WriteInPlace(std::move(existing), content);
