@@ -3,13 +3,15 @@
 # test and run on Debian 12. The icon theme and Qt's GTK platform theme are
 # what a desktop has; a test runs the program with them. acl, attr,
 # btrfs-progs and strace let the writer's tests set access rights and
-# attributes, make a btrfs image and have a system call refused.
+# attributes, make a btrfs image and have a system call refused. python3
+# measures the contrast of text on the desktop tests' screenshots.
 set -euo pipefail
 
 packages=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
           clang libclang-rt-14-dev xvfb xauth x11-utils xdotool openbox imagemagick fonts-dejavu-core
           fonts-dejavu-extra adwaita-icon-theme qt6-gtk-platformtheme
-          acl attr btrfs-progs strace)
+          acl attr btrfs-progs strace
+          python3)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,9 +3,9 @@
 // toolkit layer (no design lists, windows, controls or menu model). It takes
 // the window from the same stored values as the program, so it has the same
 // 28 controls in their places with their captions and states, the same File
-// and Edit menus in a menu bar above the content, the same style and fonts,
-// and the states the main window's Open handler sets; then it ends the same
-// way once the window is on screen.
+// and Edit menus in a menu bar above the content, the same style, palette
+// and fonts, and the states the main window's Open handler sets; then it
+// ends the same way once the window is on screen.
 #include <QAction>
 #include <QApplication>
 #include <QFont>
@@ -30,6 +30,7 @@
 #include "shell/main_menu_rows.h"
 #include "shell/winMain_rows.h"
 #include "toolkit/qt/look.h"
+#include "toolkit/qt/palette.h"
 
 namespace {
 
@@ -110,7 +111,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QStyle* style = QStyleFactory::create(QString::fromLatin1(korvanta::kStyleName));
   QApplication::setStyle(style);
-  QApplication::setPalette(style->standardPalette());
+  QApplication::setPalette(korvanta::LightPalette());
   QApplication::setFont(PlainFont(korvanta::kDefaultFontPixels));
 
   const korvanta::WindowDesignValues& design = korvanta::kMainWindowValues;

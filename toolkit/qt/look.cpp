@@ -6,15 +6,15 @@
 #include <algorithm>
 #include <cmath>
 
+#include "toolkit/qt/palette.h"
 #include "toolkit/qt/style.h"
 
 namespace korvanta {
 
 void ApplyLook() {
-  if (QStyle* style = NewToolkitStyle(kStyleName)) {
-    QApplication::setStyle(style);
-    QApplication::setPalette(style->standardPalette());
-  }
+  if (QStyle* style = NewToolkitStyle(kStyleName)) QApplication::setStyle(style);
+  // Set after the style, which would otherwise bring its own palette.
+  QApplication::setPalette(LightPalette());
   QApplication::setFont(ToolkitFont(0.0));
 }
 
