@@ -14,7 +14,9 @@ struct HelpLine {
   bool blank_after = false;
 };
 
-// The points file holds ID, x, y on each line, as its reader requires.
+// The points file holds ID, x, y on each line, as its reader requires. The
+// caution says what both readers refuse (engine/input_file.cpp): a line
+// with fewer fields than its format, or a coordinate that is not a number.
 constexpr std::array<HelpLine, 16> kLines{{
     {"Perform in this order:"},
     {"1. Select Control Point file"},
@@ -28,7 +30,7 @@ constexpr std::array<HelpLine, 16> kLines{{
     {"   Control: ID, E, N, x, y"},
     {"   Points: ID, x, y"},
     {"Output file: ID, E, N, SDe, SDn", true},
-    {"Caution: Korvanta does not check validity of input files."},
+    {"Caution: Korvanta refuses lines with missing fields or coordinates that are not numbers."},
     {"Be sure they are text files with correct format.", true},
     {kFeedbackLine},
     {kSignatureLine},

@@ -1,8 +1,6 @@
 #pragma once
 
 #include "engine/windows/report_window.h"
-#include "toolkit/qt/push_button.h"
-#include "toolkit/qt/text_area.h"
 
 namespace korvanta {
 
@@ -11,18 +9,12 @@ namespace korvanta {
 // report. Its close box ends it, and the next report builds a fresh one.
 class wndParam : public ReportWindow {
  public:
-  TextArea& txtParam() const;
-  PushButton& btmParamOK() const;
+  wndParam();
+
+  TextArea& txtParam() const { return Area(); }
+  PushButton& btmParamOK() const { return Button(); }
 
   void btmParamOK_Action(PushButton& button);
-
- protected:
-  void Layout() override;
-  void CreateControls() override;
-  TextArea& ReportArea() const override { return txtParam(); }
-
- private:
-  void CreateControls0();
 };
 
 }  // namespace korvanta

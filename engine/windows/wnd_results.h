@@ -1,8 +1,6 @@
 #pragma once
 
 #include "engine/windows/report_window.h"
-#include "toolkit/qt/push_button.h"
-#include "toolkit/qt/text_area.h"
 
 namespace korvanta {
 
@@ -12,18 +10,12 @@ namespace korvanta {
 // fresh, empty one.
 class wndResults : public ReportWindow {
  public:
-  TextArea& txtTransformed() const;
-  PushButton& btnResultsOK() const;
+  wndResults();
+
+  TextArea& txtTransformed() const { return Area(); }
+  PushButton& btnResultsOK() const { return Button(); }
 
   void btnResultsOK_Action(PushButton& button);
-
- protected:
-  void Layout() override;
-  void CreateControls() override;
-  TextArea& ReportArea() const override { return txtTransformed(); }
-
- private:
-  void CreateControls0();
 };
 
 }  // namespace korvanta

@@ -13,52 +13,23 @@
 #   tests/desktop/image_plugins_on_xcb.sh PROGRAM
 set -euo pipefail
 
-readonly server_timeout=10  # seconds until Xvfb must give its display
-readonly run_timeout=60     # seconds for one run, window and "Quit" included
-
-fail() {
-  echo "image plugins on xcb: FAILED: $*" >&2
-  exit 1
-}
+readonly test_name="image plugins on xcb"
+readonly step_timeout=10  # seconds until Xvfb must give its display
+readonly run_timeout=60   # seconds for one run, window and "Quit" included
+# shellcheck source=tests/desktop/lib.sh
+source "$(dirname "$0")/lib.sh"
 
 program=${1:?usage: $0 PROGRAM}
 [[ -x $program ]] || fail "no program at $program"
 program=$(cd "$(dirname "$program")" && pwd)/$(basename "$program")
 smoke=$(cd "$(dirname "$0")/../.." && pwd)/scripts/smoke.sh
-for tool in Xvfb xdotool xwininfo timeout; do
-  command -v "$tool" >/dev/null || fail "$tool is missing; run scripts/setup.sh"
-done
+need_tools Xvfb xdotool xwininfo timeout
 if [[ ! -e /usr/share/icons/default/index.theme ]]; then
   echo "note: no default cursor theme (adwaita-icon-theme, which scripts/setup.sh installs)"
 fi
 
-work=$(mktemp -d)
-xvfb_pid=
-cleanup() {
-  if [[ -n $xvfb_pid ]]; then
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# Xvfb picks a free display itself and writes its number, so runs beside
-# other X servers cannot take the same one.
-mkfifo "$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-display_number=
-exec 4<>"$work/display"
-read -r -t "$server_timeout" display_number <&4 || true
-exec 4<&-
-if [[ -z $display_number ]]; then
-  cat "$work/xvfb.log" >&2
-  fail "Xvfb gave no display within ${server_timeout}s"
-fi
-export DISPLAY=":$display_number"
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+begin_desktop
+start_xvfb
 
 # smoke.sh keeps the program's messages only when it fails; this program
 # keeps Qt's plugin messages in the log, under the same process id, so that

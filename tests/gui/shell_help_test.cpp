@@ -32,7 +32,7 @@ const std::vector<std::string_view> kHelpLines = {
     "   Points: ID, x, y",
     "Output file: ID, E, N, SDe, SDn",
     "",
-    "Caution: Korvanta does not check validity of input files.",
+    "Caution: Korvanta refuses lines with missing fields or coordinates that are not numbers.",
     "Be sure they are text files with correct format.",
     "",
     kFeedbackLine,
@@ -66,6 +66,9 @@ TEST_F(HelpWindowTest, TheTextHasSixteenLinesAndThreeEmptyOnesEachEnded) {
   EXPECT_EQ(empty, (std::vector<std::size_t>{9, 14, 17}));
   EXPECT_EQ(lines[11], "   Points: ID, x, y");
   EXPECT_NE(lines[14].find("Korvanta"), std::string::npos);
+  // The caution says what the readers of the input files do.
+  EXPECT_TRUE(lines[14].starts_with("Caution: ")) << lines[14];
+  EXPECT_EQ(lines[14].find("does not check"), std::string::npos) << lines[14];
 }
 
 TEST_F(HelpWindowTest, TheWindowIsBuiltHiddenFromItsDesign) {

@@ -19,8 +19,9 @@ inline constexpr Color kDesignBlack{0x00000000};
 struct WindowDesignValues {
   std::int64_t width = 0;
   std::int64_t height = 0;
-  std::int64_t minimum_width = 0;
-  std::int64_t minimum_height = 0;
+  // Unless a window says otherwise, it can be made as small as 64 x 64.
+  std::int64_t minimum_width = 64;
+  std::int64_t minimum_height = 64;
   std::int64_t type = 0;  // the frame kind
   std::string_view title{};
   bool visible = false;

@@ -109,6 +109,14 @@ void TextArea::SetReadOnly(bool on) {
   edit_->setReadOnly(on);
 }
 
+bool TextArea::AllowTabs() const {
+  return !edit_->tabChangesFocus();
+}
+
+void TextArea::SetAllowTabs(bool on) {
+  edit_->setTabChangesFocus(!on);
+}
+
 void TextArea::SetHasVerticalScrollbar(bool on) {
   vertical_scrollbar_ = on;
   edit_->setVerticalScrollBarPolicy(on ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
@@ -122,6 +130,7 @@ void TextArea::SetTextColor(Color color) {
 void TextArea::ApplyOwnProperties(const DesignList& design) {
   if (const auto v = design.Flag("HasVerticalScrollbar")) SetHasVerticalScrollbar(*v);
   if (const auto v = design.Flag("ReadOnly")) SetReadOnly(*v);
+  if (const auto v = design.Flag("AllowTabs")) SetAllowTabs(*v);
   if (const auto v = design.ColorValue("TextColor")) SetTextColor(*v);
   if (const auto v = design.Text("Text")) SetText(*v);
 }

@@ -27,6 +27,11 @@ class TextArea : public RectControl {
   void AddText(const std::string& text);
   bool ReadOnly() const;
   void SetReadOnly(bool on);
+  // Off, Tab and Shift+Tab move the focus to the next and the previous
+  // control, as in a text field; on, Tab types a tab into the text. A bare
+  // area types tabs; the design's lists set it off.
+  bool AllowTabs() const;
+  void SetAllowTabs(bool on);
   bool HasVerticalScrollbar() const { return vertical_scrollbar_; }
   void SetHasVerticalScrollbar(bool on);
   Color TextColor() const { return color_; }

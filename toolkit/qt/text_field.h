@@ -14,7 +14,8 @@ namespace korvanta {
 // when the user edits it, and when code sets Text, at once, inside the
 // assignment (the handler has run when SetText returns; an error in it comes
 // out of SetText). Setting the text the field already holds changes nothing
-// and raises nothing.
+// and raises nothing. A field takes no tab: Tab and Shift+Tab move the focus,
+// as the design's AllowTabs off asks.
 class TextField : public RectControl {
  public:
   static constexpr const char* kClassName = "TextField";
