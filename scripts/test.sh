@@ -6,4 +6,5 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh" "$root/build" -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
   -DKORVANTA_BENCH=ON -DKORVANTA_SHELL_DEMO=ON -DKORVANTA_WINDOW_DEMO=ON
-ctest --test-dir "$root/build" --output-on-failure -j"$(nproc)"
+# A run in which CTest finds no test at all fails too.
+ctest --test-dir "$root/build" --output-on-failure --no-tests=error -j"$(nproc)"

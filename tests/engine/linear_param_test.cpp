@@ -5,11 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/case_names.h"
 #include "tests/support/engine_fixture.h"
 #include "toolkit/core/text.h"
 
 namespace korvanta {
 namespace {
+
+using testing::PrintTo;
 
 using LinearParam = testing::EngineTest;
 using E = TransformEngine;
@@ -239,7 +242,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "y; it needs points that span an area."},
         Refusal{"NoPoints", Grid(3), false, 0, "Insuffucuent control for Conformal solution."},
         Refusal{"BelowTheMinimum", Grid(3), true, 2, "Insuffucuent control for Affine solution."}),
-    [](const auto& param_info) { return std::string(param_info.param.name); });
+    testing::ByName());
 
 // One point observed twice (E and E2) is an observation like any other: the
 // adjustment is determined, with the redundancy 2K - n. Exact least squares

@@ -7,11 +7,14 @@
 #include <vector>
 
 #include "engine/param_report.h"
+#include "tests/support/case_names.h"
 #include "tests/support/engine_fixture.h"
 #include "toolkit/core/text.h"
 
 namespace korvanta {
 namespace {
+
+using testing::PrintTo;
 
 using E = TransformEngine;
 const std::string kPlusMinus = "\xC2\xB1";
@@ -106,10 +109,6 @@ struct KeyCase {
   std::string title;  // empty: no title is set
 };
 
-void PrintTo(const KeyCase& c, std::ostream* os) {
-  *os << c.name;
-}
-
 class ParamReportKeys : public ParamReport, public ::testing::WithParamInterface<KeyCase> {};
 
 TEST_P(ParamReportKeys, MakeTheseCallsInThisOrder) {
@@ -134,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ParamReportKeys,
                                            KeyCase{"Unknown", "Helmert", ""},
                                            KeyCase{"OtherCase", "conform", ""},
                                            KeyCase{"Empty", "", ""}),
-                         [](const auto& test) { return std::string(test.param.name); });
+                         testing::ByName());
 
 TEST_F(ParamReport, NoCoefficientsGivesOnlyTheRedundancyLines) {
   Store({"a1", "a2", "a3", "a4"}, 0);

@@ -7,11 +7,14 @@
 #include <vector>
 
 #include "engine/projective_passes.h"
+#include "tests/support/case_names.h"
 #include "tests/support/engine_fixture.h"
 #include "toolkit/core/text.h"
 
 namespace korvanta {
 namespace {
+
+using testing::PrintTo;
 
 using E = TransformEngine;
 
@@ -252,7 +255,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   {902039.83765440763, 1999766.0282659356},
                                   {902028.95428514963, 1999764.076182422},
                                   {902059.70042153523, 1999769.3186280478}}}),
-    [](const auto& param_info) { return std::string(param_info.param.name); });
+    testing::ByName());
 
 // A control point observed twice, after the first four: an observation like
 // any other. Exact arithmetic (mpmath at 80 digits, as above) takes three
@@ -301,9 +304,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ProjectiveSlowCase{"Oscillating", "P5,-40,-25,5,5\n", false},
                       ProjectiveSlowCase{"BelowTheThresholdOnlyInTheEleventhPass", "P5,-40,0,5,5\n",
                                          true}),
-    [](const auto& param_info) { return std::string(param_info.param.name); });
+    testing::ByName());
 
 struct ProjectiveStopCase {
+  const char* name;
   std::int64_t k;
   double largest;
   bool ends;
@@ -318,12 +322,18 @@ TEST_P(ProjectivePassesEnd, OnTheThresholdOrPastTheLimit) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ProjectivePassesEnd,
-    ::testing::Values(ProjectiveStopCase{1, 0.001, false}, ProjectiveStopCase{1, -0.001, false},
-                      ProjectiveStopCase{1, std::nextafter(0.001, 0.0), true},
-                      ProjectiveStopCase{1, -0.0005, true}, ProjectiveStopCase{1, 0.0, true},
-                      ProjectiveStopCase{1, std::numeric_limits<double>::infinity(), false},
-                      ProjectiveStopCase{10, 0.5, false}, ProjectiveStopCase{10, 0.0009, true},
-                      ProjectiveStopCase{11, 0.5, true}, ProjectiveStopCase{11, 0.0, true}));
+    ::testing::Values(
+        ProjectiveStopCase{"FirstPassAtTheThreshold", 1, 0.001, false},
+        ProjectiveStopCase{"FirstPassAtTheNegativeThreshold", 1, -0.001, false},
+        ProjectiveStopCase{"FirstPassJustBelowTheThreshold", 1, std::nextafter(0.001, 0.0), true},
+        ProjectiveStopCase{"FirstPassNegativeBelowTheThreshold", 1, -0.0005, true},
+        ProjectiveStopCase{"FirstPassNoCorrection", 1, 0.0, true},
+        ProjectiveStopCase{"FirstPassInfinite", 1, std::numeric_limits<double>::infinity(), false},
+        ProjectiveStopCase{"TenthPassLarge", 10, 0.5, false},
+        ProjectiveStopCase{"TenthPassBelowTheThreshold", 10, 0.0009, true},
+        ProjectiveStopCase{"EleventhPassLarge", 11, 0.5, true},
+        ProjectiveStopCase{"EleventhPassNoCorrection", 11, 0.0, true}),
+    testing::ByName());
 
 TEST(ProjectiveLargestCorrection, KeepsTheFirstOfEqualSizeAndIgnoresNaN) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
@@ -423,7 +433,7 @@ INSTANTIATE_TEST_SUITE_P(
         ProjectiveRefusal{
             "ThreeTargetsOnOneLine", "A,0,0,0,0\nB,10,0,10,0\nC,20,0,10,10\nD,0,20,0,10\n", 4,
             kUnsolvable + "in pass 1, D = a3*x + b3*y + 1 is zero at control point 4 (D)."}),
-    [](const auto& param_info) { return std::string(param_info.param.name); });
+    testing::ByName());
 
 }  // namespace
 }  // namespace korvanta

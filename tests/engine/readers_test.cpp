@@ -3,11 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/case_names.h"
 #include "tests/support/engine_fixture.h"
 #include "tests/support/special_files.h"
 
 namespace korvanta {
 namespace {
+
+using testing::PrintTo;
 
 using Readers = testing::EngineTest;
 using E = TransformEngine;
@@ -151,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"LineLongerThanOneMiB", false, "P1,1,2\nP2,3,4\n" + std::string(2 << 20, '\x89'),
                 "Points file \"bad-points.csv\", line 3: the line is longer than 1 MiB (1048576 "
                 "bytes); this is not a text file of points."}),
-    [](const auto& param_info) { return std::string(param_info.param.name); });
+    testing::ByName());
 
 TEST_F(Readers, IdIsAnyTextAndIsNotChecked) {
   LoadControl(",1,2,3,4\nnot a number,1,2,3,4\n");

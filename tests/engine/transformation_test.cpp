@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "engine/transform_models.h"
+#include "tests/support/case_names.h"
 #include "tests/support/child_process.h"
 #include "tests/support/engine_fixture.h"
 #include "tests/support/file_failures.h"
@@ -25,6 +26,8 @@
 
 namespace korvanta {
 namespace {
+
+using testing::PrintTo;
 
 namespace fs = std::filesystem;
 using E = TransformEngine;
@@ -61,10 +64,6 @@ struct ModelCase {
   TransformedPoint expected;
 };
 
-void PrintTo(const ModelCase& c, std::ostream* os) {
-  *os << c.name;
-}
-
 class ModelFormulas : public ::testing::TestWithParam<ModelCase> {};
 
 TEST_P(ModelFormulas, GiveTheCoordinatesAndTheirDeviations) {
@@ -100,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {1, 1, 1, 0, 2, 0, 0.5, 0},
                   {1, 2, 2, 2, 0, 4, 0.25, 0.5},
                   {2, 1, std::sqrt(3.5), std::sqrt(8.125)}}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::ByName());
 
 TEST(ModelFormulas, ProjectiveWithoutPerspectiveIsTheAffineModel) {
   const Eight values{1.0003, -0.021, 431250.125, 0.0207, 0.9991, -5401730.5, 0, 0};
@@ -158,10 +157,6 @@ struct RunCase {
   std::vector<std::string> lines;
   std::vector<std::string> messages = {};
 };
-
-void PrintTo(const RunCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 class TransformationRuns : public Transformation, public ::testing::WithParamInterface<RunCase> {};
 
@@ -228,7 +223,7 @@ INSTANTIATE_TEST_SUITE_P(
                               kShift,
                               {kNaN, kNaN, kInf, kInf},
                               {"P, 110.0000, 220.0000, NaN, NaN"}}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::ByName());
 
 TEST_F(Transformation, ASecondRunAppendsInTheOpenWindowWhileTheFileHoldsOnlyIt) {
   LoadPoints("P,100,200\n");
@@ -269,10 +264,6 @@ struct RefusalCase {
   std::string message;
 };
 
-void PrintTo(const RefusalCase& c, std::ostream* os) {
-  *os << c.name;
-}
-
 class TransformationRefusals : public Transformation,
                                public ::testing::WithParamInterface<RefusalCase> {};
 
@@ -305,7 +296,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"BeyondCapacity", true, 51,
                     "Cannot transform 51 points: the points file \"points.csv\" holds 3 "
                     "points."}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::ByName());
 
 // ---- A file that cannot be written: the message names it and the reason,
 // and says what became of the file; the results window is left as it was,
@@ -329,10 +320,6 @@ struct WriteFailureCase {
   std::vector<std::string> state;  // of the folder afterwards; none where it is gone
   std::function<void(const std::function<void()>&)> around = [](const auto& run) { run(); };
 };
-
-void PrintTo(const WriteFailureCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 class TransformationWriteFailures : public Transformation,
                                     public ::testing::WithParamInterface<WriteFailureCase> {};
@@ -436,7 +423,7 @@ INSTANTIATE_TEST_SUITE_P(
               testing::FileSizeLimit limit(20);
               run();
             }}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::ByName());
 
 // ---- Under a real limit on the size of a file (a shell's `ulimit -f`, a
 // batch system's), with SIGXFSZ as the system sets it, which would end the
@@ -451,10 +438,6 @@ struct SizeLimitCase {
   std::string afterwards;
   std::vector<std::string> state;  // of the folder afterwards
 };
-
-void PrintTo(const SizeLimitCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 class TransformationUnderASizeLimit : public Transformation,
                                       public ::testing::WithParamInterface<SizeLimitCase> {};
@@ -506,7 +489,7 @@ INSTANTIATE_TEST_SUITE_P(
                       {"other.txt: file with 2 names: P, 110.0000, 220.000" + kLonger.substr(20),
                        "out.txt: file with 2 names: P, 110.0000, 220.000" + kLonger.substr(20),
                        kPointsState}}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::ByName());
 
 // ---- As a user whom permissions stop (CI runs as root, whom they do not:
 // see AsOtherUser), with the messages the child saw as its report.

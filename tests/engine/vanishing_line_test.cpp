@@ -9,10 +9,13 @@
 #include <vector>
 
 #include "engine/vanishing_line.h"
+#include "tests/support/case_names.h"
 #include "tests/support/engine_fixture.h"
 
 namespace korvanta {
 namespace {
+
+using testing::PrintTo;
 
 // Exact data of E = x / D, N = y / D with D = 0.5x + 0.25y + 1 (a1 = b2 = 1,
 // a3 = 0.5, b3 = 0.25, the rest 0): D is 1, 2, 2, 4, 5 and 4 at the six
@@ -31,10 +34,6 @@ struct VanishingCase {
   std::string points;
   std::vector<std::string> messages;
 };
-
-void PrintTo(const VanishingCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 const std::string kLie =
     " on or beyond the vanishing line of the projective fit, where a3*x + b3*y + 1 is zero or "
@@ -85,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
                       kNegativeSide,
                       "O,0,0\nP,8,0\n",
                       {"1 point lies" + kLie + "O (line 1)."}}),
-    [](const auto& param_info) { return std::string(param_info.param.name); });
+    testing::ByName());
 
 // The other models have no vanishing line.
 TEST_F(VanishingLineTest, ConformalAndAffineNeverNameAPoint) {

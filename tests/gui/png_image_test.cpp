@@ -19,10 +19,13 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/case_names.h"
 #include "toolkit/qt/png_image.h"
 
 namespace korvanta::testing {
 namespace {
+
+using testing::PrintTo;
 
 constexpr const char* kFrameImage =
     ":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png";
@@ -76,10 +79,6 @@ struct PngCase {
   bool plain = true;  // of the kind the toolkit decodes itself
 };
 
-void PrintTo(const PngCase& c, std::ostream* out) {
-  *out << c.name;
-}
-
 QByteArray MakePng(const PngCase& c) {
   const int channels = c.colour_type == 6 ? 4 : 3;
   QByteArray rows;
@@ -126,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PngCase{"OnePixel", 1, {3}}, PngCase{"Rgb", 7, {1, 2, 4}, 2, 0, false, false},
                       PngCase{"Interlaced", 1, {0}, 6, 1, false, false},
                       PngCase{"Gamma", 7, {1, 2, 4}, 6, 0, true, false}),
-    [](const auto& param_info) { return std::string(param_info.param.name); });
+    ByName());
 
 TEST(PngFrameImageTest, TheStylesFrameImageIsWhatQtsReaderGives) {
   const QImage theirs = ReadByQt(QString::fromLatin1(kFrameImage));

@@ -16,6 +16,7 @@
 #include "engine/windows/report_windows_on_screen.h"
 #include "engine/windows/wnd_param.h"
 #include "engine/windows/wnd_results.h"
+#include "tests/support/case_names.h"
 #include "tests/support/gui_fixture.h"
 #include "toolkit/qt/implicit_instance.h"
 #include "toolkit/qt/text_area.h"
@@ -89,7 +90,8 @@ TEST_P(ResultsEndTest, TheNextTransformationGetsAFreshWindow) {
   EXPECT_EQ(QSize(fresh.Width(), fresh.Height()), QSize(360, 314));
 }
 
-INSTANTIATE_TEST_SUITE_P(OkAndCloseBox, ResultsEndTest, ::testing::Values(false, true));
+INSTANTIATE_TEST_SUITE_P(OkAndCloseBox, ResultsEndTest, ::testing::Bool(),
+                         ByBool("Ok", "CloseBox"));
 
 TEST_F(ReportWindowsTest, TheCoefficientsWindowIsShownAtOnceAndOkEmptiesAndHidesIt) {
   TextWindow& window = windows.ParamWindow();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QRect>
 #include <QWidget>
@@ -10,8 +11,10 @@
 #include "shell/credits.h"
 #include "shell/winMain.h"
 #include "shell/winMain_design.h"
+#include "tests/support/case_names.h"
 #include "tests/support/shell_fixture.h"
 #include "toolkit/qt/implicit_instance.h"
+#include "toolkit/qt/look.h"
 
 namespace korvanta::testing {
 namespace {
@@ -344,9 +347,7 @@ TEST_P(MainWindowStateTest, NoRadioButtonIsSelectedAndNoButtonIsDefaultOrCancel)
 }
 
 INSTANTIATE_TEST_SUITE_P(DesignAndOpen, MainWindowStateTest, ::testing::Bool(),
-                         [](const auto& param_info) {
-                           return param_info.param ? "Opened" : "DesignOnly";
-                         });
+                         ByBool("DesignOnly", "Opened"));
 
 class MainWindowTest : public ShellTest {};
 
@@ -386,6 +387,16 @@ TEST_F(MainWindowTest, TheCreditIsColouredAndOnOpeningItalicSizeTenAndStillFits)
   EXPECT_EQ(credit.FontSize(), 10.0);
   EXPECT_TRUE(credit.Italic());
   EXPECT_TRUE(credit.Widget()->font().italic());
+  // Measured in another font, the credit could fit here and not on a machine
+  // that has the one the program asks for, or the other way round.
+  const QFontInfo shown(credit.Widget()->font());
+  ASSERT_EQ(shown.family().toStdString(), kFontFamily)
+      << "the credit is not shown in " << kFontFamily
+      << ": install fonts-dejavu-core, as scripts/setup.sh does";
+  ASSERT_EQ(shown.styleName().toStdString(), "Oblique")
+      << "the credit is not shown in the italic face of " << kFontFamily << " (" << kFontFamily
+      << " Oblique) but in a \"" << shown.styleName().toStdString()
+      << "\" face: install fonts-dejavu-extra, as scripts/setup.sh does";
   const QFontMetrics metrics(credit.Widget()->font());
   EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(credit.Text())), credit.Width());
   EXPECT_LE(metrics.height(), credit.Height());

@@ -13,12 +13,15 @@
 #include "engine/windows/wnd_param.h"
 #include "engine/windows/wnd_results.h"
 #include "shell/wndHelp.h"
+#include "tests/support/case_names.h"
 #include "tests/support/shell_fixture.h"
 #include "toolkit/qt/implicit_instance.h"
 #include "toolkit/qt/text_field.h"
 
 namespace korvanta::testing {
 namespace {
+
+using testing::PrintTo;
 
 // What a key types, as the window system gives it with the key.
 QString TextOf(int key) {
@@ -88,10 +91,6 @@ const WindowCase kCases[] = {
      [] { return ImplicitInstance<wndHelp>().Visible(); }},
 };
 
-void PrintTo(const WindowCase& tested, std::ostream* out) {
-  *out << tested.name;
-}
-
 class TabOutOfTheAreaTest : public ShellTest, public ::testing::WithParamInterface<WindowCase> {};
 
 TEST_P(TabOutOfTheAreaTest, TabReachesOkAndSpaceClosesTheWindow) {
@@ -114,8 +113,7 @@ TEST_P(TabOutOfTheAreaTest, TabReachesOkAndSpaceClosesTheWindow) {
   EXPECT_FALSE(tested.still_shown()) << "the window is still shown after Tab, Space";
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, TabOutOfTheAreaTest, ::testing::ValuesIn(kCases),
-                         [](const auto& param_info) { return std::string(param_info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Windows, TabOutOfTheAreaTest, ::testing::ValuesIn(kCases), ByName());
 
 // A field, an area that takes tabs and one that does not, in tab order.
 class TabsWindow : public Window {

@@ -5,10 +5,9 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
-#include <functional>
 #include <string>
 
+#include "tests/support/dialog_answers.h"
 #include "tests/support/gui_fixture.h"
 #include "tests/support/temp_files.h"
 #include "toolkit/core/exceptions.h"
@@ -17,22 +16,6 @@
 
 namespace korvanta::testing {
 namespace {
-
-// Answers the next modal dialog once it is up, as a user would.
-template <class Dialog>
-void AnswerNextDialog(std::function<void(Dialog&)> answer, int tries = 200) {
-  QTimer::singleShot(10, [answer, tries] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (auto* dialog = qobject_cast<Dialog*>(modal)) {
-      answer(*dialog);
-    } else if (tries > 0) {
-      AnswerNextDialog(answer, tries - 1);
-    } else {
-      ADD_FAILURE() << "the expected dialog never came";
-      if (modal != nullptr) modal->close();
-    }
-  });
-}
 
 TEST(ApplicationTest, HighDpiSupportIsDeclaredBeforeTheApplicationExists) {
   EXPECT_THROW(Application::SetSupportsHiDPI(true), RuntimeException);

@@ -8,10 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/case_names.h"
 #include "toolkit/qt/design_builders.h"
 
 namespace korvanta::testing {
 namespace {
+
+using testing::PrintTo;
 
 using Keys = std::vector<std::string>;
 
@@ -100,9 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   [](const ControlDesignValues& v) {
                                     return TextAreaDesign(v, TextAreaKeyOrder::kByName);
                                   }}),
-    [](const ::testing::TestParamInfo<BuilderCase>& param_info) {
-      return std::string(param_info.param.name);
-    });
+    ByName());
 
 TEST(TextAreaDesignTest, ByNameHoldsTheGroupedEntriesWithItsOwnKeysSorted) {
   const DesignList grouped = TextAreaDesign(kValues, TextAreaKeyOrder::kGrouped);

@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 
+#include "tests/support/case_names.h"
 #include "tests/support/gui_fixture.h"
 #include "toolkit/qt/group_box.h"
 #include "toolkit/qt/implicit_instance.h"
@@ -12,6 +13,8 @@
 
 namespace korvanta::testing {
 namespace {
+
+using testing::PrintTo;
 
 struct LockCase {
   std::string name;
@@ -33,10 +36,6 @@ const LockCase kCases[] = {
     {"lblInBoxRight", false, true, true, false, {160, 20, 20, 20}, {210, 20, 20, 20}, "grpBox"},
     {"lblInBoxWide", true, true, true, false, {125, 20, 30, 20}, {125, 20, 80, 20}, "grpBox"},
 };
-
-void PrintTo(const LockCase& c, std::ostream* out) {
-  *out << c.name;
-}
 
 DesignList DesignOf(const LockCase& c) {
   return {{"Name", c.name},
@@ -91,8 +90,7 @@ TEST_P(LockTest, AControlKeepsItsDistanceToTheLockedEdges) {
   EXPECT_EQ(PlaceOf(control), c.design);
 }
 
-INSTANTIATE_TEST_SUITE_P(Locks, LockTest, ::testing::ValuesIn(kCases),
-                         [](const auto& test) { return test.param.name; });
+INSTANTIATE_TEST_SUITE_P(Locks, LockTest, ::testing::ValuesIn(kCases), ByName());
 
 }  // namespace
 }  // namespace korvanta::testing

@@ -14,11 +14,14 @@
 #include <memory>
 #include <string>
 
+#include "tests/support/case_names.h"
 #include "tests/support/gui_fixture.h"
 #include "toolkit/qt/look.h"
 
 namespace korvanta::testing {
 namespace {
+
+using testing::PrintTo;
 
 QImage Rendered(QWidget& widget, QStyle* style) {
   widget.setStyle(style);
@@ -29,6 +32,7 @@ QImage Rendered(QWidget& widget, QStyle* style) {
 }
 
 struct BoxCase {
+  const char* name;
   const char* title;
   bool enabled;
   bool checkable;
@@ -66,13 +70,15 @@ TEST_P(GroupBoxStyleTest, AGroupBoxLooksAsTheWrappedStyleDrawsIt) {
 // untitled box without a check box. The untitled cases fail for a style that
 // frames an untitled box as a titled one, or every untitled box as if it had
 // no check box.
-INSTANTIATE_TEST_SUITE_P(
-    Boxes, GroupBoxStyleTest,
-    ::testing::Values(BoxCase{"Files", true, false, 0.0},
-                      BoxCase{"Select a transformation", false, false, 0.0},
-                      BoxCase{"Files", true, false, 20.0}, BoxCase{"", true, false, 0.0},
-                      BoxCase{"Files", true, true, 0.0}, BoxCase{"", true, true, 0.0}),
-    [](const auto& param_info) { return "Case" + std::to_string(param_info.index); });
+INSTANTIATE_TEST_SUITE_P(Boxes, GroupBoxStyleTest,
+                         ::testing::Values(BoxCase{"Titled", "Files", true, false, 0.0},
+                                           BoxCase{"TitledDisabled", "Select a transformation",
+                                                   false, false, 0.0},
+                                           BoxCase{"TitledLargerFont", "Files", true, false, 20.0},
+                                           BoxCase{"Untitled", "", true, false, 0.0},
+                                           BoxCase{"TitledCheckable", "Files", true, true, 0.0},
+                                           BoxCase{"UntitledCheckable", "", true, true, 0.0}),
+                         ByName());
 
 TEST_F(StyleTest, TheMenuBarsExtensionIconIsTheWrappedStylesOnceDrawn) {
   const QIcon own =

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/case_names.h"
 #include "tests/support/gui_fixture.h"
 #include "toolkit/core/exceptions.h"
 #include "toolkit/qt/group_box.h"
@@ -128,7 +129,8 @@ TEST_P(WindowEndTest, EndsTheWindowAndTheNextUseBuildsANewOne) {
   EXPECT_TRUE(next.Visible());
 }
 
-INSTANTIATE_TEST_SUITE_P(CloseAndCloseBox, WindowEndTest, ::testing::Values(false, true));
+INSTANTIATE_TEST_SUITE_P(CloseAndCloseBox, WindowEndTest, ::testing::Bool(),
+                         ByBool("Close", "CloseBox"));
 
 TEST_F(WindowTest, AHandlerMayCloseItsOwnWindowAndCarryOn) {
   ShownWindow& window = ImplicitInstance<ShownWindow>();

@@ -3,10 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/case_names.h"
 #include "tests/support/workflow_fixture.h"
 
 namespace korvanta::testing {
 namespace {
+
+using testing::PrintTo;
 
 // A control file of `lines` lines, every one on the exact fit
 // E = 2x + 0.5y + 100, N = -0.5x + 2y + 200.
@@ -23,6 +26,7 @@ std::string ControlLines(int lines) {
 }
 
 struct LineCount {
+  const char* name;
   int lines;
   bool affine;
   bool projective;
@@ -44,9 +48,13 @@ TEST_P(ControlLinesTest, TheControlCountDecidesWhichModelsAreUsable) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, ControlLinesTest,
-                         ::testing::Values(LineCount{0, true, true}, LineCount{1, true, true},
-                                           LineCount{2, false, false}, LineCount{3, true, false},
-                                           LineCount{4, true, true}, LineCount{10, true, true}));
+                         ::testing::Values(LineCount{"NoLines", 0, true, true},
+                                           LineCount{"OneLine", 1, true, true},
+                                           LineCount{"TwoLines", 2, false, false},
+                                           LineCount{"ThreeLines", 3, true, false},
+                                           LineCount{"FourLines", 4, true, true},
+                                           LineCount{"TenLines", 10, true, true}),
+                         ByName());
 
 class EdgeCaseTest : public WorkflowTest {};
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/case_names.h"
 #include "tests/support/special_files.h"
 #include "tests/support/workflow_fixture.h"
 #include "toolkit/core/text.h"
@@ -15,6 +16,8 @@
 
 namespace korvanta::testing {
 namespace {
+
+using testing::PrintTo;
 
 namespace fs = std::filesystem;
 
@@ -112,10 +115,6 @@ struct KeptCase {
   bool fifo = false;    // the file is a FIFO (named pipe) that no program writes
 };
 
-void PrintTo(const KeptCase& c, std::ostream* os) {
-  *os << c.name;
-}
-
 class KeptStateTest : public WorkflowTest, public ::testing::WithParamInterface<KeptCase> {};
 
 // After a complete pass, a choice that yields no usable file changes
@@ -177,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "Cannot open \"new-PointsIsAFifo.csv\": it is not a regular file but a FIFO "
                  "(named pipe).",
                  true}),
-    [](const auto& test) { return std::string(test.param.name); });
+    ByName());
 
 class InputFailureTest : public WorkflowTest {};
 
@@ -225,10 +224,6 @@ struct OutputKindCase {
   std::vector<std::string> messages;
   std::vector<std::string> state;  // of dir afterwards
 };
-
-void PrintTo(const OutputKindCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 class OutputKindTest : public WorkflowTest, public ::testing::WithParamInterface<OutputKindCase> {};
 
@@ -302,7 +297,7 @@ INSTANTIATE_TEST_SUITE_P(
                        {"Could not create file: " + Str(EISDIR) + " " + std::strerror(EISDIR) +
                         ": \"{path}\""},
                        {"out: folder"}}),
-    [](const auto& test) { return std::string(test.param.name); });
+    ByName());
 
 TEST_F(FileChoiceTest, AFifoChosenAsOutputIsWrittenThroughToItsReader) {
   CompleteExactPass(&winMain::radConformal);

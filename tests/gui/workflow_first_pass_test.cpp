@@ -3,11 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/case_names.h"
 #include "tests/support/workflow_fixture.h"
 #include "toolkit/core/text.h"
 
 namespace korvanta::testing {
 namespace {
+
+using testing::PrintTo;
 
 class FirstPassTest : public WorkflowTest {};
 
@@ -83,6 +86,7 @@ TEST_F(FirstPassTest, TheExamplesGoFromControlFileToTransformedPoints) {
 }
 
 struct ModelCase {
+  const char* name;
   RadioAccessor radio;
   const char* redundancy_field;
   const char* redundancy;  // of the five exact control points
@@ -117,25 +121,29 @@ TEST_P(ModelPassTest, EachModelReportsItsCoefficientsAndWritesTheExactPoints) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, ModelPassTest,
-                         ::testing::Values(ModelCase{&winMain::radConformal,
+                         ::testing::Values(ModelCase{"Conformal",
+                                                     &winMain::radConformal,
                                                      "txtConformDF",
                                                      "6",
                                                      "Conformal Coefficients",
                                                      {"a1", "a2", "a3", "a4"},
                                                      "Conformal Transformation"},
-                                           ModelCase{&winMain::radAffine,
+                                           ModelCase{"Affine",
+                                                     &winMain::radAffine,
                                                      "txtAffineDF",
                                                      "4",
                                                      "Affine Coefficients",
                                                      {"a1", "a2", "a3", "a4", "a5", "a6"},
                                                      "Affine Transformation"},
                                            ModelCase{
+                                               "Projective",
                                                &winMain::radProject,
                                                "txtProjectDF",
                                                "2",
                                                "Projective Coefficients",
                                                {"a1", "b1", "c1", "a2", "b2", "c2", "a3", "b3"},
-                                               "Projective Transformation"}));
+                                               "Projective Transformation"}),
+                         ByName());
 
 }  // namespace
 }  // namespace korvanta::testing

@@ -6,10 +6,13 @@
 #include <QWidget>
 #include <string>
 
+#include "tests/support/case_names.h"
 #include "tests/support/workflow_fixture.h"
 
 namespace korvanta::testing {
 namespace {
+
+using testing::PrintTo;
 
 class FocusTest : public WorkflowTest {
  public:
@@ -62,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
         FocusCase{"TransformWithBothFilesChosen", &FocusTest::FilesChosen, &winMain::btnTransform},
         // Reset empties the names: the user chooses the files again.
         FocusCase{"OutputAfterReset", &FocusTest::AfterReset, &winMain::btnOutFile}),
-    [](const auto& param_info) { return std::string(param_info.param.name); });
+    ByName());
 
 // The tab order of the design stays: only a disabled focus control moves it.
 TEST_F(FocusTest, AFailedEstimationLeavesTheFocusOnCoefficients) {

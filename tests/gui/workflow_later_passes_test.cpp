@@ -5,15 +5,19 @@
 #include <vector>
 
 #include "shell/wndHelp.h"
+#include "tests/support/case_names.h"
 #include "tests/support/workflow_fixture.h"
 #include "toolkit/qt/application.h"
 
 namespace korvanta::testing {
 namespace {
 
+using testing::PrintTo;
+
 class LaterPassTest : public WorkflowTest {};
 
 struct RadioCase {
+  const char* name;
   RadioAccessor radio;
   const char* keeps;  // its own redundancy field
   std::vector<const char*> hides;
@@ -40,9 +44,12 @@ TEST_P(RadioHandlerTest, ARadioButtonReenablesCoefficientsAndHidesTheOtherModels
 INSTANTIATE_TEST_SUITE_P(
     Models, RadioHandlerTest,
     ::testing::Values(
-        RadioCase{&winMain::radConformal, "txtConformDF", {"txtAffineDF", "txtProjectDF"}},
-        RadioCase{&winMain::radAffine, "txtAffineDF", {"txtConformDF", "txtProjectDF"}},
-        RadioCase{&winMain::radProject, "txtProjectDF", {"txtAffineDF", "txtConformDF"}}));
+        RadioCase{
+            "Conformal", &winMain::radConformal, "txtConformDF", {"txtAffineDF", "txtProjectDF"}},
+        RadioCase{"Affine", &winMain::radAffine, "txtAffineDF", {"txtConformDF", "txtProjectDF"}},
+        RadioCase{
+            "Projective", &winMain::radProject, "txtProjectDF", {"txtAffineDF", "txtConformDF"}}),
+    ByName());
 
 TEST_F(LaterPassTest, AnotherModelIsEstimatedAndTransformedInTheSameRun) {
   CompleteExactPass(&winMain::radConformal);

@@ -4,11 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/case_names.h"
 #include "tests/support/workflow_fixture.h"
 #include "toolkit/core/text.h"
 
 namespace korvanta::testing {
 namespace {
+
+using testing::PrintTo;
 
 const std::string kNotAWholeNumber =
     "\" is not a whole number. Type the number to use, or choose the file again.";
@@ -36,10 +39,6 @@ struct RefusedCount {
   const char* typed;  // into the control count field
   std::string message;
 };
-
-void PrintTo(const RefusedCount& c, std::ostream* os) {
-  *os << c.name;
-}
 
 class RefusedCountTest : public WorkflowTest, public ::testing::WithParamInterface<RefusedCount> {};
 
@@ -78,9 +77,10 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCount{"BeyondAnyRedundancy", &winMain::radProject, "9223372036854775807",
                      "The Projective solution can use at most 10 control points; the count "
                      "field asks for 9223372036854775807."}),
-    [](const auto& test) { return std::string(test.param.name); });
+    ByName());
 
 struct UsedCount {
+  const char* name;
   RadioAccessor radio;
   const char* typed;
   const char* field;
@@ -105,10 +105,12 @@ TEST_P(UsedCountTest, CoefficientsEstimatesWithTheTypedCount) {
 
 INSTANTIATE_TEST_SUITE_P(
     Counts, UsedCountTest,
-    ::testing::Values(UsedCount{&winMain::radConformal, "2", "txtConformDF", "0"},
-                      UsedCount{&winMain::radAffine, "3", "txtAffineDF", "0"},
-                      UsedCount{&winMain::radProject, "4", "txtProjectDF", "0"},
-                      UsedCount{&winMain::radConformal, " 3 ", "txtConformDF", "2"}));
+    ::testing::Values(
+        UsedCount{"ConformalAtTheMinimum", &winMain::radConformal, "2", "txtConformDF", "0"},
+        UsedCount{"AffineAtTheMinimum", &winMain::radAffine, "3", "txtAffineDF", "0"},
+        UsedCount{"ProjectiveAtTheMinimum", &winMain::radProject, "4", "txtProjectDF", "0"},
+        UsedCount{"ConformalWithBlanksAround", &winMain::radConformal, " 3 ", "txtConformDF", "2"}),
+    ByName());
 
 class EstimationMessageTest : public WorkflowTest {};
 
@@ -172,10 +174,6 @@ struct RefusedTransform {
   std::string message;
 };
 
-void PrintTo(const RefusedTransform& c, std::ostream* os) {
-  *os << c.name;
-}
-
 class RefusedTransformTest : public WorkflowTest,
                              public ::testing::WithParamInterface<RefusedTransform> {};
 
@@ -202,7 +200,7 @@ INSTANTIATE_TEST_SUITE_P(
                          "Cannot transform 4 points: the points file \"points.csv\" holds 3 "
                          "points."},
         RefusedTransform{"NotANumber", "three", "The point count \"three" + kNotAWholeNumber}),
-    [](const auto& test) { return std::string(test.param.name); });
+    ByName());
 
 class TransformGuardTest : public WorkflowTest {};
 

@@ -11,11 +11,14 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/case_names.h"
 #include "tests/support/workflow_fixture.h"
 #include "toolkit/qt/edit_commands.h"
 
 namespace korvanta::testing {
 namespace {
+
+using testing::PrintTo;
 
 using FieldAccessor = TextField& (winMain::*)() const;
 
@@ -77,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
         TypingCase{"ControlAfterReset", &NameFieldTest::AfterReset, &winMain::txtControlFile},
         TypingCase{"PointsBeforeAnyPointsFile", &NameFieldTest::BeforePoints,
                    &winMain::txtPointFile}),
-    [](const auto& param_info) { return std::string(param_info.param.name); });
+    ByName());
 
 // The chosen name can still be selected and copied, and code that sets a
 // name still raises TextChange, so the steps follow as before.

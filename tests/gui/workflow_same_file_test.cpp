@@ -8,10 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/case_names.h"
 #include "tests/support/workflow_fixture.h"
 
 namespace korvanta::testing {
 namespace {
+
+using testing::PrintTo;
 
 namespace fs = std::filesystem;
 
@@ -25,10 +28,6 @@ struct SameFileCase {
   Naming naming;
   std::string message;
 };
-
-void PrintTo(const SameFileCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 class SameFileTest : public WorkflowTest, public ::testing::WithParamInterface<SameFileCase> {};
 
@@ -103,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "\"link.csv\" cannot be the points file: it is the same file as the output "
                      "file \"out.csv\"" +
                          kAnew}),
-    [](const auto& param_info) { return std::string(param_info.param.name); });
+    ByName());
 
 // A control file and a points file may be one file; only the output may not
 // be either.

@@ -22,6 +22,7 @@
 #include "shell/main_menu_bar.h"
 #include "shell/startup.h"
 #include "shell/winMain.h"
+#include "tests/support/case_names.h"
 #include "tests/support/message_recorder.h"
 #include "toolkit/qt/guard.h"
 #include "toolkit/qt/implicit_instance.h"
@@ -155,9 +156,7 @@ TEST_P(StartupQuitTest, TheEventLoopEndsWithStatusZero) {
   EXPECT_EQ(startup.Trace().back(), kEventLoop);
 }
 
-INSTANTIATE_TEST_SUITE_P(Quits, StartupQuitTest, ::testing::Bool(), [](const auto& param_info) {
-  return param_info.param ? "CloseBox" : "FileExit";
-});
+INSTANTIATE_TEST_SUITE_P(Quits, StartupQuitTest, ::testing::Bool(), ByBool("FileExit", "CloseBox"));
 
 TEST_F(StartupTest, AFailedStartUpIsShownSkipsTheRestAndGivesAFailureStatus) {
   Startup first(argc_, argv_);

@@ -1,11 +1,13 @@
 // main() of the window tests: the application object (and with it the
 // QApplication, the look and the Qt presenters) exists before any test, as
-// it does in the program. Tests replace the presenters through the seams.
+// it does in the program. Tests replace the presenters through the seams;
+// where none does, a message or dialog fails the test instead of waiting.
 #include <gtest/gtest.h>
 
 #include <QByteArray>
 #include <QtGlobal>
 
+#include "tests/support/unexpected_dialogs.h"
 #include "toolkit/qt/application.h"
 
 int main(int argc, char** argv) {
@@ -15,5 +17,7 @@ int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   korvanta::Application::SetSupportsHiDPI(true);
   korvanta::Application application(argc, argv);
+  korvanta::testing::FailUnansweredMessagesAndDialogs();
+  korvanta::testing::FailUnansweredQtDialogs();
   return RUN_ALL_TESTS();
 }

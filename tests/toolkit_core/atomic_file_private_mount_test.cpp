@@ -9,6 +9,7 @@
 #include <tuple>
 #include <vector>
 
+#include "tests/support/case_names.h"
 #include "tests/support/named_content.h"
 #include "tests/support/numbered_lines.h"
 #include "tests/support/private_mount.h"
@@ -20,6 +21,8 @@
 
 namespace korvanta {
 namespace {
+
+using testing::PrintTo;
 
 namespace fs = std::filesystem;
 using testing::SmallFileSystem;
@@ -41,8 +44,10 @@ struct FullDiskCase {
   std::string content;  // of every name afterwards: "earlier" or "new"
 };
 
-void PrintTo(const FullDiskCase& c, std::ostream* os) {
-  *os << c.name;
+// Names a case on each kind of file system, as in Tmpfs_InPlaceShorter.
+std::string FileSystemAndName(
+    const ::testing::TestParamInfo<std::tuple<SmallFileSystem, FullDiskCase>>& test) {
+  return std::string(testing::Name(std::get<0>(test.param))) + "_" + std::get<1>(test.param).name;
 }
 
 // A file system with no room left but what the earlier output itself holds:
@@ -99,10 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
                                         testing::Refused(ENOSPC), "earlier"},
                            FullDiskCase{"ThroughATemporaryFileEvenShorter", false, 200, 4,
                                         testing::Refused(ENOSPC), "earlier"})),
-    [](const auto& test) {
-      return std::string(testing::Name(std::get<0>(test.param))) + "_" +
-             std::get<1>(test.param).name;
-    });
+    FileSystemAndName);
 
 // A file written in place on a file system that cannot set room aside
 // (fallocate refused with EOPNOTSUPP, as on NFS and many FUSE file systems)
@@ -164,10 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
                            // 5,000 bytes become 8,000, within the two pages the file holds.
                            FullDiskCase{"LongerWithinTheRoomItHas", true, 200, 320, "done",
                                         "new"})),
-    [](const auto& test) {
-      return std::string(testing::Name(std::get<0>(test.param))) + "_" +
-             std::get<1>(test.param).name;
-    });
+    FileSystemAndName);
 
 // On a full btrfs, room that was set aside for a file does not cover writing
 // over its bytes: the first write over them meets the full disk. Nothing of
@@ -213,7 +212,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReplaceFileLinesOnAFullBtrfs,
                                                         testing::Refused(ENOSPC), "earlier"},
                                            FullDiskCase{"ThroughATemporaryFile", false, 2000, 1000,
                                                         testing::Refused(ENOSPC), "earlier"}),
-                         [](const auto& test) { return std::string(test.param.name); });
+                         testing::ByName());
 
 // Choosing a file on a read-only file system is refused at once, with the
 // system's reason, and the file keeps its content; so is a write to it.

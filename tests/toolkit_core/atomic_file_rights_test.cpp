@@ -18,6 +18,7 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/case_names.h"
 #include "tests/support/file_rights.h"
 #include "tests/support/other_user.h"
 #include "tests/support/private_mount.h"
@@ -30,6 +31,8 @@
 
 namespace korvanta {
 namespace {
+
+using testing::PrintTo;
 
 namespace fs = std::filesystem;
 using testing::SmallFileSystem;
@@ -78,10 +81,6 @@ struct RightsCase {
   std::string rights;   // of out.csv, before and after
   std::string written;  // "replaced" (a new file in its place) or "in place"
 };
-
-void PrintTo(const RightsCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 class ReplaceFileLinesKeepsTheRights : public ::testing::TestWithParam<RightsCase> {};
 
@@ -138,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "setfattr -n security.korvanta -v survey out.csv", true,
                    "mode 644\nuser::rw-\ngroup::r--\nother::r--\nsecurity.korvanta=\"survey\"\n",
                    "in place"}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::ByName());
 
 // ---- The temporary file of a private output is private from its first
 // moment: the writer is held at the fchmod that gives the temporary file the
@@ -286,10 +285,6 @@ struct InPlaceCase {
   const char* inject;
 };
 
-void PrintTo(const InPlaceCase& c, std::ostream* os) {
-  *os << c.name;
-}
-
 class ReplaceFileLinesWhereNoRenameCanReplace : public ::testing::TestWithParam<InPlaceCase> {};
 
 TEST_P(ReplaceFileLinesWhereNoRenameCanReplace, WritesInPlaceAndLeavesNoTemporaryFile) {
@@ -349,7 +344,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "done\nout.csv: file: new\n", nullptr},
         InPlaceCase{"ImmutableFolderAndNoFileYet", SmallFileSystem::kExt4, false, "chattr +i .",
                     testing::Refused(EPERM) + "\n", nullptr}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::ByName());
 
 }  // namespace
 }  // namespace korvanta

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/case_names.h"
 #include "tests/support/named_content.h"
 #include "tests/support/numbered_lines.h"
 #include "tests/support/temp_files.h"
@@ -18,6 +19,8 @@
 
 namespace korvanta {
 namespace {
+
+using testing::PrintTo;
 
 namespace fs = std::filesystem;
 
@@ -35,10 +38,6 @@ struct SignalCase {
   // system hands the signal to it.
   bool other_thread = false;
 };
-
-void PrintTo(const SignalCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 class ASignalDuringAWrite : public ::testing::TestWithParam<SignalCase> {};
 
@@ -90,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ASignalDuringAWrite,
                              // was the line with its process id.
                              SignalCase{"HupWhileTheLinesGoOverTheEarlierOnes", true, SIGHUP,
                                         "write:delay_enter=1500000:when=2", "\"P00000"}),
-                         [](const auto& test) { return std::string(test.param.name); });
+                         testing::ByName());
 
 }  // namespace
 }  // namespace korvanta

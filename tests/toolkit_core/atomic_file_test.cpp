@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/case_names.h"
 #include "tests/support/file_failures.h"
 #include "tests/support/other_user.h"
 #include "tests/support/special_files.h"
@@ -21,6 +22,8 @@
 
 namespace korvanta {
 namespace {
+
+using testing::PrintTo;
 
 namespace fs = std::filesystem;
 using testing::ChoiceOutcome;
@@ -37,10 +40,6 @@ struct WriteCase {
   std::vector<std::string> lines;
   std::string expected;
 };
-
-void PrintTo(const WriteCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 class ReplaceFileLinesWrites : public ::testing::TestWithParam<WriteCase> {};
 
@@ -62,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"NoLinesEmptiesTheFile", "old\n", {}, ""},
         WriteCase{
             "BlanksAndUtf8Kept", std::nullopt, {" P 1 , x\xC2\xB1", ""}, " P 1 , x\xC2\xB1\n\n"}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::ByName());
 
 fs::perms Permissions(const fs::path& file) {
   return fs::status(file).permissions();
@@ -108,10 +107,6 @@ struct FailureCase {
   // Run around the write itself.
   std::function<void(const std::function<void()>&)> around = [](const auto& write) { write(); };
 };
-
-void PrintTo(const FailureCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 class ReplaceFileLinesFails : public ::testing::TestWithParam<FailureCase> {};
 
@@ -167,7 +162,7 @@ INSTANTIATE_TEST_SUITE_P(
                                     fs::create_directories(f.Path() / "out.txt" / "inside");
                                     return f.Item("out.txt");
                                   }}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::ByName());
 
 // ---- Links, hard links, FIFOs and devices: written as a plain write would
 // write them, and nothing but their content changes.
@@ -221,10 +216,6 @@ struct TargetCase {
   std::string outcome;
   std::vector<std::string> state;  // of the folder afterwards
 };
-
-void PrintTo(const TargetCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 class OutputTargets : public ::testing::TestWithParam<TargetCase> {};
 
@@ -319,7 +310,7 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    Refused(EISDIR),
                    {"out.txt: folder"}}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::ByName());
 
 TEST(ReplaceFileLines, AFifoWithAReaderGetsTheLines) {
   TempFolder folder;
@@ -353,10 +344,6 @@ struct SizeLimitCase {
   std::string content;  // of both names afterwards
 };
 
-void PrintTo(const SizeLimitCase& c, std::ostream* os) {
-  *os << c.name;
-}
-
 class InPlaceWriteUnderASizeLimit : public ::testing::TestWithParam<SizeLimitCase> {};
 
 TEST_P(InPlaceWriteUnderASizeLimit, IsRefusedBeforeAByteChangesOrSaysTheFileMayBeIncomplete) {
@@ -383,7 +370,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, InPlaceWriteUnderASizeLimit,
                              // A longer file has the room; the write over it stops at the limit.
                              SizeLimitCase{"LongerFileFailsHalfway", "old line 1\nold line 2\n",
                                            Incomplete(EFBIG), "a longer 1\nold line 2\n"}),
-                         [](const auto& test) { return std::string(test.param.name); });
+                         testing::ByName());
 
 // ---- What a user may not do. CI runs as root, whom no permission stops, so
 // the write runs in a child process as another user (see AsOtherUser).
@@ -397,10 +384,6 @@ struct UserCase {
   std::string outcome;
   std::vector<std::string> state;  // of f afterwards
 };
-
-void PrintTo(const UserCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 // The user's own folder, and in it the user's own file made read-only.
 std::string OwnReadOnlyFile(const fs::path& f) {
@@ -499,7 +482,7 @@ INSTANTIATE_TEST_SUITE_P(
                                },
                                "done",
                                {"out.txt: file: new\n"}}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::ByName());
 
 }  // namespace
 }  // namespace korvanta

@@ -9,8 +9,12 @@
 #include <string>
 #include <thread>
 
+#include "tests/support/case_names.h"
+
 namespace korvanta {
 namespace {
+
+using testing::PrintTo;
 
 std::atomic<int> handled{0};
 
@@ -27,10 +31,6 @@ struct HeldCase {
   bool program_ignores;  // SIG_IGN instead of a handler of the program's
   int handled_afterwards;
 };
-
-void PrintTo(const HeldCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 class SignalsHeldForAWrite : public ::testing::TestWithParam<HeldCase> {};
 
@@ -70,7 +70,7 @@ TEST_P(SignalsHeldForAWrite, TakeEffectByTheProgramsDispositionOnceTheHolderEnds
 INSTANTIATE_TEST_SUITE_P(Cases, SignalsHeldForAWrite,
                          ::testing::Values(HeldCase{"TheProgramsHandlerRunsOnceAfter", false, 1},
                                            HeldCase{"AnIgnoredSignalStaysIgnored", true, 0}),
-                         [](const auto& test) { return std::string(test.param.name); });
+                         testing::ByName());
 
 }  // namespace
 }  // namespace korvanta

@@ -13,12 +13,15 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/case_names.h"
 #include "tests/support/special_files.h"
 #include "tests/support/temp_files.h"
 #include "toolkit/core/exceptions.h"
 
 namespace korvanta {
 namespace {
+
+using testing::PrintTo;
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;
@@ -87,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"CrLfAcrossTheReadBuffer",
                  std::string(64 * 1024 - 1, 'x') + "\r\nnext",
                  {std::string(64 * 1024 - 1, 'x'), "next"}}),
-    [](const auto& param_info) { return param_info.param.name; });
+    testing::ByName());
 
 TEST(TextInputStream, NoFileIsNilObject) {
   EXPECT_THROW(TextInputStream::Open(std::nullopt), NilObjectException);
@@ -113,10 +116,6 @@ struct KindCase {
   std::function<std::string(const fs::path&)> make;
   std::string kind;
 };
-
-void PrintTo(const KindCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
 class NotRegularFiles : public ::testing::TestWithParam<KindCase> {};
 
@@ -162,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  return std::string();
                                },
                                "a folder"}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::ByName());
 
 // ---- Lines are bounded.
 
@@ -246,7 +245,7 @@ INSTANTIATE_TEST_SUITE_P(
         EncodingCase{"LittleEndianWithoutMark", testing::AsUtf16(false, "P1,2\r\n")},
         EncodingCase{"BigEndianWithoutMark", testing::AsUtf16(true, "P1,2\r\n")},
         EncodingCase{"OnlyAMark", "\xFF\xFE"}),
-    [](const auto& param_info) { return param_info.param.name; });
+    testing::ByName());
 
 TEST(TextInputStream, NulBytesHereAndThereAreNotUtf16) {
   testing::TempFolder folder;

@@ -5,8 +5,12 @@
 #include <cmath>
 #include <limits>
 
+#include "tests/support/case_names.h"
+
 namespace korvanta {
 namespace {
+
+using testing::PrintTo;
 
 TEST(Split, KeepsEmptyFieldsAndBlanks) {
   using V = std::vector<std::string>;
@@ -17,6 +21,7 @@ TEST(Split, KeepsEmptyFieldsAndBlanks) {
 }
 
 struct NumberCase {
+  const char* name;
   const char* text;
   bool is_number;
   double value;
@@ -37,22 +42,36 @@ TEST_P(ParseNumberCases, AcceptsDecimalNumbersOnly) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, ParseNumberCases,
     ::testing::Values(
-        NumberCase{"512.35", true, 512.35}, NumberCase{"-3.0", true, -3.0},
-        NumberCase{" 10", true, 10.0}, NumberCase{"\t10 ", true, 10.0}, NumberCase{"+7", true, 7.0},
-        NumberCase{".5", true, 0.5}, NumberCase{"5.", true, 5.0}, NumberCase{"1e3", true, 1000.0},
-        NumberCase{"2.5E-2", true, 0.025}, NumberCase{"5000000.123", true, 5000000.123},
-        NumberCase{"", false, 0}, NumberCase{"   ", false, 0}, NumberCase{"abc", false, 0},
-        NumberCase{"1.2.3", false, 0}, NumberCase{"inf", false, 0}, NumberCase{"nan", false, 0},
-        NumberCase{"Infinity", false, 0}, NumberCase{"0x10", false, 0}, NumberCase{"1,5", false, 0},
-        NumberCase{"1e", false, 0}, NumberCase{"1e400", false, 0}, NumberCase{"-1e400", false, 0},
-        NumberCase{"10000000000e300", false, 0}, NumberCase{"--1", false, 0},
+        NumberCase{"Decimal", "512.35", true, 512.35}, NumberCase{"Negative", "-3.0", true, -3.0},
+        NumberCase{"BlankBefore", " 10", true, 10.0},
+        NumberCase{"TabBeforeAndBlankAfter", "\t10 ", true, 10.0},
+        NumberCase{"PlusSign", "+7", true, 7.0},
+        NumberCase{"NoDigitBeforeThePoint", ".5", true, 0.5},
+        NumberCase{"NoDigitAfterThePoint", "5.", true, 5.0},
+        NumberCase{"Exponent", "1e3", true, 1000.0},
+        NumberCase{"CapitalNegativeExponent", "2.5E-2", true, 0.025},
+        NumberCase{"LargeDecimal", "5000000.123", true, 5000000.123},
+        NumberCase{"Empty", "", false, 0}, NumberCase{"OnlyBlanks", "   ", false, 0},
+        NumberCase{"Letters", "abc", false, 0}, NumberCase{"TwoPoints", "1.2.3", false, 0},
+        NumberCase{"Inf", "inf", false, 0}, NumberCase{"Nan", "nan", false, 0},
+        NumberCase{"InfinityWord", "Infinity", false, 0},
+        NumberCase{"Hexadecimal", "0x10", false, 0}, NumberCase{"DecimalComma", "1,5", false, 0},
+        NumberCase{"ExponentWithoutDigits", "1e", false, 0},
+        NumberCase{"TooLarge", "1e400", false, 0},
+        NumberCase{"TooLargeNegative", "-1e400", false, 0},
+        NumberCase{"TooLargeWithManyDigits", "10000000000e300", false, 0},
+        NumberCase{"TwoMinusSigns", "--1", false, 0},
         // Too small for a double: its nearest double, 0. A subnormal value
         // stays itself.
-        NumberCase{"1e-400", true, 0.0}, NumberCase{"-1e-400", true, -0.0},
-        NumberCase{"123456e-330", true, 0.0}, NumberCase{"0.000001e-99999999999999999", true, 0.0},
-        NumberCase{"4e-320", true, 4e-320}, NumberCase{"0e999999", true, 0.0},
-        NumberCase{"+-1", false, 0}, NumberCase{"1 2", false, 0}, NumberCase{".", false, 0},
-        NumberCase{"-", false, 0}));
+        NumberCase{"TooSmall", "1e-400", true, 0.0},
+        NumberCase{"TooSmallNegative", "-1e-400", true, -0.0},
+        NumberCase{"TooSmallWithManyDigits", "123456e-330", true, 0.0},
+        NumberCase{"ExponentBeyondAnyInteger", "0.000001e-99999999999999999", true, 0.0},
+        NumberCase{"Subnormal", "4e-320", true, 4e-320},
+        NumberCase{"ZeroWithAHugeExponent", "0e999999", true, 0.0},
+        NumberCase{"PlusThenMinus", "+-1", false, 0}, NumberCase{"BlankInside", "1 2", false, 0},
+        NumberCase{"OnlyAPoint", ".", false, 0}, NumberCase{"OnlyAMinus", "-", false, 0}),
+    testing::ByName());
 
 TEST(ParseNumber, ATooSmallValueKeepsItsSignAndATooLargeOneIsStillADecimal) {
   EXPECT_TRUE(std::signbit(*ParseNumber("-1e-400")));

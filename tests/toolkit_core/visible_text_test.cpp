@@ -4,8 +4,12 @@
 
 #include <string>
 
+#include "tests/support/case_names.h"
+
 namespace korvanta {
 namespace {
+
+using testing::PrintTo;
 
 using namespace std::string_literals;
 
@@ -41,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
         ShownCase{"EscapedBytesCountOnce", "\0\0\0\0\0\0\0\0\0"s,
                   "\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00..."},
         ShownCase{"Utf16AsBytes", "\xFF\xFEP\0"s, "\\xFF\\xFEP\\x00"}),
-    [](const auto& test) { return std::string(test.param.name); });
+    testing::ByName());
 
 }  // namespace
 }  // namespace korvanta
