@@ -1,10 +1,11 @@
 #include "engine/input_file.h"
 
+#include "engine/shown_field.h"
+
 #include "toolkit/core/exceptions.h"
 #include "toolkit/core/message.h"
 #include "toolkit/core/text.h"
 #include "toolkit/core/text_stream.h"
-#include "toolkit/core/visible_text.h"
 
 namespace korvanta {
 namespace {
@@ -18,11 +19,8 @@ std::string FieldList(const InputFileFormat& format) {
   return list;
 }
 
-// Field text in a message: quoted, shown visibly and cut short, so a stray
-// binary file can neither flood the message box nor hide what it holds.
 std::string Quoted(std::string_view text) {
-  constexpr std::size_t kShown = 40;
-  return "\"" + VisibleText(text, kShown) + "\"";
+  return "\"" + ShownField(text) + "\"";
 }
 
 }  // namespace
