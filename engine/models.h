@@ -60,8 +60,9 @@ static_assert(kProjective.minimum < 10 && MinimumText(kProjective) == "4");
 const ModelFacts* ModelKeyed(std::string_view key);
 
 // Whether control points 1 to K can go into one estimation of the model: at
-// least its minimum, at most what one estimation holds, at most what the
-// control file holds. Otherwise one message says which, and false.
+// least its minimum, at most what one estimation holds and what the control
+// file holds. Otherwise one message, naming for a count above those the most
+// that can be used, and false.
 bool AdmitsControlCount(const ModelFacts& model, std::int64_t K);
 
 }  // namespace korvanta

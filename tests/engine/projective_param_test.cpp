@@ -394,11 +394,11 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ProjectiveRefusals,
     ::testing::Values(
         ProjectiveRefusal{"ElevenPoints", ProjectiveGrid(12), 11,
-                          "The Projective solution can use at most 10 control points; the count "
-                          "field asks for 11."},
+                          "The Projective solution can use at most 10 control points, the most "
+                          "one estimation takes; the count field asks for 11."},
         ProjectiveRefusal{"MoreThanRead", kProjectiveSquare + "P5,12,11,5,5\n", 6,
-                          "The count field asks for 6 control points, but the control file holds "
-                          "5 control points."},
+                          "The Projective solution can use at most 5 control points, the number "
+                          "the control file holds; the count field asks for 6."},
         // The same message as the main window gives for the count.
         ProjectiveRefusal{"FewerThanFour", kProjectiveSquare, 3,
                           "Insuffucuent control for Projective solution."},

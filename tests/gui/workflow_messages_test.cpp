@@ -68,16 +68,17 @@ INSTANTIATE_TEST_SUITE_P(
                      "Insuffucuent control for Projective solution."},
         RefusedCount{"NotANumber", &winMain::radAffine, "5 points",
                      "The control point count \"5 points" + kNotAWholeNumber},
-        // What the count asks for, not what the model needs (2 points).
+        // The most the file offers, not what the model needs (2 points),
+        // whichever limit the count passed.
         RefusedCount{"BeyondTheFile", &winMain::radConformal, "6",
-                     "The count field asks for 6 control points, but the control file holds 5 "
-                     "control points."},
+                     "The Conformal solution can use at most 5 control points, the number the "
+                     "control file holds; the count field asks for 6."},
         RefusedCount{"BeyondOneEstimation", &winMain::radAffine, "11",
-                     "The Affine solution can use at most 10 control points; the count field "
-                     "asks for 11."},
+                     "The Affine solution can use at most 5 control points, the number the "
+                     "control file holds; the count field asks for 11."},
         RefusedCount{"BeyondAnyRedundancy", &winMain::radProject, "9223372036854775807",
-                     "The Projective solution can use at most 10 control points; the count "
-                     "field asks for 9223372036854775807."}),
+                     "The Projective solution can use at most 5 control points, the number the "
+                     "control file holds; the count field asks for 9223372036854775807."}),
     [](const auto& test) { return std::string(test.param.name); });
 
 struct UsedCount {
