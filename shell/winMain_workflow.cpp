@@ -278,7 +278,12 @@ void winMain::btnTransform_Action(PushButton& /*button*/) {
   for (const Model& model : Models()) {
     if (!(this->*model.radio)().Value()) continue;
     if (estimated_model_ != model.facts.key) {
-      MessageBox("Press Coefficients for the " + std::string(model.facts.name) +
+      // "Reset" leaves the models and "Coefficients" unusable until a
+      // control file is chosen again; only "Control" fills its name field.
+      const std::string first = txtControlFile().Text().empty()
+                                    ? "Choose a control file with Control, then press"
+                                    : "Press";
+      MessageBox(first + " Coefficients for the " + std::string(model.facts.name) +
                  " model before transforming.");
       continue;
     }

@@ -230,6 +230,29 @@ TEST_F(TransformGuardTest, AnotherModelSelectedSinceTheEstimationAsksForCoeffici
   EXPECT_EQ(ResultsText(), kExactOutput);
 }
 
+// After "Reset" the models and "Coefficients" wait for a control file, so
+// the message names that step first; once one is chosen, "Coefficients".
+TEST_F(TransformGuardTest, AfterResetTheMessageAsksForTheControlFileFirst) {
+  CompleteExactPass(&winMain::radAffine);
+  Main().btnReset().Press();
+  ChooseOutput(folder.Item("again.csv"));
+  ChoosePoints(Write("points.csv", kExactPoints));
+  ASSERT_FALSE(Main().grpTrans().Enabled());
+  PressTransform();
+  EXPECT_EQ(messages.texts,
+            std::vector<std::string>{"Choose a control file with Control, then press Coefficients "
+                                     "for the Conformal model before transforming."});
+  EXPECT_EQ(ReadBytes(folder.Path() / "again.csv"), "");
+
+  messages.texts.clear();
+  ChooseControl(Write("control.csv", kExactControl));
+  ASSERT_TRUE(Main().btnParam().Enabled());
+  PressTransform();
+  EXPECT_EQ(messages.texts, std::vector<std::string>{
+                                "Press Coefficients for the Conformal model before transforming."});
+  EXPECT_EQ(ReadBytes(folder.Path() / "again.csv"), "");
+}
+
 // A refused "Coefficients" has cleared the earlier coefficients.
 TEST_F(TransformGuardTest, ARefusedEstimationLeavesNothingToTransformWith) {
   CompleteExactPass(&winMain::radAffine);
