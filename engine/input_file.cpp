@@ -1,6 +1,7 @@
 #include "engine/input_file.h"
 
 #include "engine/shown_field.h"
+#include "engine/transform_engine.h"
 
 #include "toolkit/core/exceptions.h"
 #include "toolkit/core/message.h"
@@ -26,12 +27,14 @@ std::string Quoted(std::string_view text) {
 }  // namespace
 
 const InputFileFormat& ControlFileFormat() {
-  static const InputFileFormat format{"Control file", 25, {"ID", "E", "N", "x", "y"}, 1};
+  static const InputFileFormat format{
+      "Control file", TransformEngine::kControlCapacity, {"ID", "E", "N", "x", "y"}, 1};
   return format;
 }
 
 const InputFileFormat& PointsFileFormat() {
-  static const InputFileFormat format{"Points file", 50, {"ID", "x", "y"}, 1};
+  static const InputFileFormat format{
+      "Points file", TransformEngine::kPointCapacity, {"ID", "x", "y"}, 1};
   return format;
 }
 

@@ -190,7 +190,7 @@ void winMain::btnParam_Action(PushButton& button) {
     field->SetVisible(false);
     Empty(*field);
   }
-  for (std::int64_t i = 1; i <= 10; ++i) {
+  for (std::int64_t i = 1; i <= kCoefficientRows; ++i) {
     CoeffID(i) = "";
     Coeff(i, 1) = 0.0;
     Coeff(i, 2) = 0.0;
