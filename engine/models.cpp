@@ -22,6 +22,8 @@ bool AdmitsControlCount(const ModelFacts& model, std::int64_t K) {
   const std::int64_t most = std::min(read, TransformEngine::kEstimationCapacity);
   // A file with fewer points than the model needs has no count to offer.
   if (K < model.minimum || most < model.minimum) {
+    // "Insuffucuent" is kept on purpose, as users know the message; tests
+    // compare it word for word. Do not correct it.
     MessageBox("Insuffucuent control for " + name + " solution.");
     return false;
   }

@@ -227,6 +227,8 @@ bool EstimateProjective(std::int64_t K, std::vector<ProjectivePass>* passes) {
   TransformEngine::ProjectiveControlSide =
       ControlSide(TransformEngine::Coeff(7, 1), TransformEngine::Coeff(8, 1), K);
   // The values of the last pass stay for the report, with this warning.
+  // Its wording and spelling ("Soution") are kept on purpose, as users know
+  // them; tests compare it word for word. Do not correct it.
   if (k > kProjectivePassLimit) {
     MessageBox("Soution did not converge within ten iterations" + std::string(EndOfLine) +
                "Check your control file.");
