@@ -9,14 +9,14 @@
 
 namespace korvanta {
 
-const ModelFacts* ModelKeyed(std::string_view key) {
-  for (const ModelFacts* model : kModels) {
+const Model* ModelKeyed(std::string_view key) {
+  for (const Model* model : kModels) {
     if (model->key == key) return model;
   }
   return nullptr;
 }
 
-bool AdmitsControlCount(const ModelFacts& model, std::int64_t K) {
+bool AdmitsControlCount(const Model& model, std::int64_t K) {
   const std::string name(model.name);
   const std::int64_t read = TransformEngine::ControlCount;
   const std::int64_t most = std::min(read, TransformEngine::kEstimationCapacity);

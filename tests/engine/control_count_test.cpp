@@ -27,7 +27,7 @@ std::string ControlLines(int lines) {
 
 struct CountCase {
   const char* name;
-  const ModelFacts& model;
+  const Model& model;
   int lines;  // of the control file read
   std::int64_t K;
   std::string message;
