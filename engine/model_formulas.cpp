@@ -1,3 +1,5 @@
+// Each model's observation equations and transformation formulas, side by
+// side: what its row in models.h points to.
 #include <cmath>
 
 #include "engine/models.h"
