@@ -43,7 +43,7 @@ void LoadSurveyData() {
 }
 
 template <bool (TransformEngine::*Estimate)(std::int64_t)>
-void EstimateAndTransform(benchmark::State& state, const korvanta::TransformModel& model) {
+void EstimateAndTransform(benchmark::State& state, const korvanta::Model& model) {
   korvanta::SetMessagePresenter([](const std::string&) {});
   LoadSurveyData();
   TransformEngine engine;
@@ -54,13 +54,13 @@ void EstimateAndTransform(benchmark::State& state, const korvanta::TransformMode
 }
 
 void Conformal(benchmark::State& state) {
-  EstimateAndTransform<&TransformEngine::ConformalParam>(state, korvanta::ConformalModel());
+  EstimateAndTransform<&TransformEngine::ConformalParam>(state, korvanta::kConformal);
 }
 void Affine(benchmark::State& state) {
-  EstimateAndTransform<&TransformEngine::AffineParam>(state, korvanta::AffineModel());
+  EstimateAndTransform<&TransformEngine::AffineParam>(state, korvanta::kAffine);
 }
 void Projective(benchmark::State& state) {
-  EstimateAndTransform<&TransformEngine::ProjectiveParam>(state, korvanta::ProjectiveModel());
+  EstimateAndTransform<&TransformEngine::ProjectiveParam>(state, korvanta::kProjective);
 }
 
 BENCHMARK(Conformal)->Unit(benchmark::kMicrosecond);

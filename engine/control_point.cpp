@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/shown_field.h"
 #include "engine/transform_engine.h"
 #include "toolkit/core/text.h"
 
@@ -54,7 +55,7 @@ bool AreCollinear(const ControlPoints& points, const std::vector<std::int64_t>& 
 std::string DescribeControlPoint(std::int64_t u) {
   std::string text = "control point " + Int64ToString(u);
   const std::string& id = TransformEngine::Control(u, 1);
-  if (id.find_first_not_of(' ') != std::string::npos) text += " (" + id + ")";
+  if (id.find_first_not_of(' ') != std::string::npos) text += " (" + ShownField(id) + ")";
   return text;
 }
 

@@ -37,7 +37,8 @@ class ControlPoints {
 // to working precision, so decimal coordinates of points on a line count.
 bool AreCollinear(const ControlPoints& points, const std::vector<std::int64_t>& rows);
 
-// "control point 3 (P3)": the row number and, where there is one, the ID.
+// "control point 3 (P3)": the row number and, where there is one, the ID as
+// every message shows a field (shown_field.h).
 std::string DescribeControlPoint(std::int64_t u);
 
 }  // namespace korvanta

@@ -1,10 +1,12 @@
 #include "engine/input_file.h"
 
+#include "engine/shown_field.h"
+#include "engine/transform_engine.h"
+
 #include "toolkit/core/exceptions.h"
 #include "toolkit/core/message.h"
 #include "toolkit/core/text.h"
 #include "toolkit/core/text_stream.h"
-#include "toolkit/core/visible_text.h"
 
 namespace korvanta {
 namespace {
@@ -18,22 +20,21 @@ std::string FieldList(const InputFileFormat& format) {
   return list;
 }
 
-// Field text in a message: quoted, shown visibly and cut short, so a stray
-// binary file can neither flood the message box nor hide what it holds.
 std::string Quoted(std::string_view text) {
-  constexpr std::size_t kShown = 40;
-  return "\"" + VisibleText(text, kShown) + "\"";
+  return "\"" + ShownField(text) + "\"";
 }
 
 }  // namespace
 
 const InputFileFormat& ControlFileFormat() {
-  static const InputFileFormat format{"Control file", 25, {"ID", "E", "N", "x", "y"}, 1};
+  static const InputFileFormat format{
+      "Control file", TransformEngine::kControlCapacity, {"ID", "E", "N", "x", "y"}, 1};
   return format;
 }
 
 const InputFileFormat& PointsFileFormat() {
-  static const InputFileFormat format{"Points file", 50, {"ID", "x", "y"}, 1};
+  static const InputFileFormat format{
+      "Points file", TransformEngine::kPointCapacity, {"ID", "x", "y"}, 1};
   return format;
 }
 

@@ -13,8 +13,8 @@ namespace {
 
 // A layout that cannot determine the model is named with its points; the
 // adjustment itself judges everything else, repeated points included.
-bool Solve(const ModelFacts& model, Layout needed, const ControlPoints& points,
-           const DoubleArray2& A, const DoubleArray2& L, DoubleArray2& X) {
+bool Solve(const Model& model, Layout needed, const ControlPoints& points, const DoubleArray2& A,
+           const DoubleArray2& L, DoubleArray2& X) {
   if (const auto cause = LayoutCause(points, needed)) {
     ReportUnsolvable(model.name, *cause);
     return false;
@@ -27,31 +27,16 @@ bool Solve(const ModelFacts& model, Layout needed, const ControlPoints& points,
   return false;
 }
 
-void WriteLabels(const ModelFacts& model) {
+void WriteLabels(const Model& model) {
   for (std::int64_t j = 1; j <= model.coefficients; ++j) {
     TransformEngine::CoeffID(j) = std::string(model.labels[static_cast<std::size_t>(j - 1)]);
   }
 }
 
-// A control point's two rows of the design matrix, for E and for N; the
-// model's coefficients come first, the rest stay 0.
-struct Equations {
-  std::array<double, ModelFacts::kMaxCoefficients> E{};
-  std::array<double, ModelFacts::kMaxCoefficients> N{};
-};
-
-Equations ConformalEquations(const ControlPoint& p) {
-  return {{p.x, p.y * -1.0, 1.0, 0.0}, {p.y, p.x, 0.0, 1.0}};
-}
-
-Equations AffineEquations(const ControlPoint& p) {
-  return {{p.x, p.y, 1.0, 0.0, 0.0, 0.0}, {0.0, 0.0, 0.0, p.x, p.y, 1.0}};
-}
-
-// The two linear models differ only in their equations and in the layout of
-// points they need: the estimation from control points 1 to K is one.
-bool Estimate(TransformEngine& engine, const ModelFacts& model, Layout needed,
-              Equations (*equations)(const ControlPoint&), std::int64_t K) {
+// The two linear models differ only in their equations (their row in
+// models.h) and in the layout of points they need: the estimation from
+// control points 1 to K is one.
+bool Estimate(TransformEngine& engine, const Model& model, Layout needed, std::int64_t K) {
   if (!AdmitsControlCount(model, K)) return false;
   const ControlPoints points(K);
   DoubleArray2 A(2 * TransformEngine::kEstimationCapacity, model.coefficients);
@@ -59,7 +44,7 @@ bool Estimate(TransformEngine& engine, const ModelFacts& model, Layout needed,
   DoubleArray2 L(2 * TransformEngine::kEstimationCapacity, 2);
   for (std::int64_t i = 2; i <= 2 * K; i += 2) {
     const ControlPoint& p = points(i / 2);
-    const Equations rows = equations(p);
+    const LinearEquations rows = model.equations(p);
     for (std::int64_t j = 1; j <= model.coefficients; ++j) {
       A(i - 1, j) = rows.E[static_cast<std::size_t>(j - 1)];
       A(i, j) = rows.N[static_cast<std::size_t>(j - 1)];
@@ -76,11 +61,11 @@ bool Estimate(TransformEngine& engine, const ModelFacts& model, Layout needed,
 }  // namespace
 
 bool TransformEngine::ConformalParam(std::int64_t K) {
-  return Estimate(*this, kConformal, Layout::TwoPlaces, &ConformalEquations, K);
+  return Estimate(*this, kConformal, Layout::TwoPlaces, K);
 }
 
 bool TransformEngine::AffineParam(std::int64_t K) {
-  return Estimate(*this, kAffine, Layout::Area, &AffineEquations, K);
+  return Estimate(*this, kAffine, Layout::Area, K);
 }
 
 void TransformEngine::SaveCoeff(const DoubleArray2& X, std::int64_t n) {

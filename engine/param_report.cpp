@@ -24,7 +24,7 @@ void TransformEngine::ShowParam(std::string_view key, std::int64_t df, std::int6
   Windows().ParamWindow().SetText("");
   Windows().ParamWindow().SetTitle("");
   Windows().ParamWindow().SetVisible(true);
-  if (const ModelFacts* model = ModelKeyed(key)) {
+  if (const Model* model = ModelKeyed(key)) {
     Windows().ParamWindow().SetTitle(std::string(model->param_title));
   }
   for (const auto& piece : pieces) Windows().ParamWindow().AddText(piece);

@@ -75,8 +75,8 @@ bool HasSoundInitialPoints(const ControlPoints& points) {
 // E·D = P and N·D = Q for points 1 to 4, which are linear in all eight
 // coefficients: their exact solution starts the passes.
 bool SolveInitialValues(const ControlPoints& points, NumberArray2& values) {
-  NumberArray2 A(20, kUnknowns);
-  NumberArray2 L(20, 2);
+  NumberArray2 A(2 * TransformEngine::kEstimationCapacity, kUnknowns);
+  NumberArray2 L(2 * TransformEngine::kEstimationCapacity, 2);
   NumberArray2 X(kUnknowns, 2);
   for (std::int64_t i = 2; i <= 2 * kInitialPoints; i += 2) {
     const ControlPoint& p = points(i / 2);
@@ -203,8 +203,8 @@ bool EstimateProjective(std::int64_t K, std::vector<ProjectivePass>* passes) {
   // succeeded: a failed estimation leaves nothing to report.
   NumberArray2 values(kUnknowns, 2);
   if (!SolveInitialValues(points, values)) return false;
-  NumberArray2 A(20, kUnknowns);
-  NumberArray2 L(20, 2);
+  NumberArray2 A(2 * TransformEngine::kEstimationCapacity, kUnknowns);
+  NumberArray2 L(2 * TransformEngine::kEstimationCapacity, 2);
   NumberArray2 X(kUnknowns, 2);
   DoubleArray2 corrections(kUnknowns, 1);
   std::int64_t k = 0;
@@ -227,6 +227,8 @@ bool EstimateProjective(std::int64_t K, std::vector<ProjectivePass>* passes) {
   TransformEngine::ProjectiveControlSide =
       ControlSide(TransformEngine::Coeff(7, 1), TransformEngine::Coeff(8, 1), K);
   // The values of the last pass stay for the report, with this warning.
+  // Its wording and spelling ("Soution") are kept on purpose, as users know
+  // them; tests compare it word for word. Do not correct it.
   if (k > kProjectivePassLimit) {
     MessageBox("Soution did not converge within ten iterations" + std::string(EndOfLine) +
                "Check your control file.");

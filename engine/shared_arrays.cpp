@@ -4,8 +4,8 @@
 namespace korvanta {
 
 // Defined in one unit, in this order, so they exist before any window.
-DoubleArray2 TransformEngine::Coeff(10, 2);
-TextArray1 TransformEngine::CoeffID(10);
+DoubleArray2 TransformEngine::Coeff(TransformEngine::kCoefficientRows, 2);
+TextArray1 TransformEngine::CoeffID(TransformEngine::kCoefficientRows);
 TextArray2 TransformEngine::Control(TransformEngine::kControlCapacity, 5);
 TextArray2 TransformEngine::Points(TransformEngine::kPointCapacity, 3);
 std::int64_t TransformEngine::ControlCount = 0;

@@ -21,6 +21,8 @@ class TransformEngine {
   static constexpr std::int64_t kControlCapacity = 25;
   static constexpr std::int64_t kPointCapacity = 50;
   static constexpr std::int64_t kEstimationCapacity = 10;
+  // Rows of Coeff and entries of CoeffID: room for any model's coefficients.
+  static constexpr std::int64_t kCoefficientRows = 10;
 
   // Class-level: one copy for the whole run, created before any window.
   static DoubleArray2 Coeff;  // (10, 2): value and standard deviation

@@ -10,33 +10,6 @@
 
 namespace korvanta {
 
-// The coefficients of one model as read from Coeff, index k for row k + 1:
-// their values and their standard deviations.
-struct CoefficientValues {
-  static constexpr std::int64_t kMaxCount = ModelFacts::kMaxCoefficients;
-  std::array<double, kMaxCount> value{};
-  std::array<double, kMaxCount> sd{};
-};
-
-// One transformed point: its target coordinates and their standard deviations.
-struct TransformedPoint {
-  double E;
-  double N;
-  double SDe;
-  double SDn;
-};
-
-// What distinguishes the three transformations: the model (the results
-// window's title, how many rows of Coeff it reads) and its formulas.
-struct TransformModel {
-  const ModelFacts& facts;
-  TransformedPoint (*transform)(double x, double y, const CoefficientValues& c);
-};
-
-const TransformModel& ConformalModel();
-const TransformModel& AffineModel();
-const TransformModel& ProjectiveModel();
-
 // Rows 1 to count of Coeff.
 CoefficientValues ReadCoefficients(std::int64_t count);
 
@@ -46,6 +19,6 @@ std::string TransformedLine(std::string_view id, const TransformedPoint& point);
 
 // The lines of points 1 to n of Points under the model and the coefficients
 // in Coeff. Touches no window and no file.
-std::vector<std::string> TransformedLines(const TransformModel& model, std::int64_t n);
+std::vector<std::string> TransformedLines(const Model& model, std::int64_t n);
 
 }  // namespace korvanta

@@ -46,7 +46,7 @@ bool AdmitsTransformation(const FolderItemRef& output, const FolderItemRef& poin
 // results window is titled, shown and given the lines: the window never shows
 // lines that the file does not hold, and a failed write leaves it as it was.
 // True when the file holds the lines.
-bool Transform(const TransformModel& model, std::int64_t n, const FolderItemRef& output,
+bool Transform(const Model& model, std::int64_t n, const FolderItemRef& output,
                const FolderItemRef& points, ReportWindows& windows) {
   if (!AdmitsTransformation(output, points, n)) return false;
   const std::vector<std::string> lines = TransformedLines(model, n);
@@ -66,7 +66,7 @@ bool Transform(const TransformModel& model, std::int64_t n, const FolderItemRef&
   } catch (const FileKindException& e) {
     return fail(e.what(), "Nothing was written; the file is as it was.");
   }
-  windows.ResultsWindow().SetTitle(std::string(model.facts.results_title));
+  windows.ResultsWindow().SetTitle(std::string(model.results_title));
   windows.ResultsWindow().SetVisible(true);
   for (const auto& line : lines) windows.ResultsWindow().AddText(line + std::string(EndOfLine));
   return true;
@@ -75,15 +75,15 @@ bool Transform(const TransformModel& model, std::int64_t n, const FolderItemRef&
 }  // namespace
 
 void TransformEngine::ConformalTrans(std::int64_t n) {
-  Transform(ConformalModel(), n, OutputFile, PointFile, Windows());
+  Transform(kConformal, n, OutputFile, PointFile, Windows());
 }
 
 void TransformEngine::AffineTrans(std::int64_t n) {
-  Transform(AffineModel(), n, OutputFile, PointFile, Windows());
+  Transform(kAffine, n, OutputFile, PointFile, Windows());
 }
 
 void TransformEngine::ProjectiveTrans(std::int64_t n) {
-  if (Transform(ProjectiveModel(), n, OutputFile, PointFile, Windows())) {
+  if (Transform(kProjective, n, OutputFile, PointFile, Windows())) {
     ReportBeyondVanishingLine(n);
   }
 }

@@ -5,24 +5,22 @@
 #include <string>
 
 #include "engine/control_point.h"
+#include "engine/shown_field.h"
 #include "engine/transform_engine.h"
 #include "toolkit/core/message.h"
 #include "toolkit/core/text.h"
-#include "toolkit/core/visible_text.h"
 
 namespace korvanta {
 namespace {
 
 // Points named by ID and line before "and N more".
 constexpr std::int64_t kNamed = 5;
-// As field text elsewhere in messages.
-constexpr std::size_t kShownIdBytes = 40;
 
 std::string DescribePoint(std::int64_t j) {
   const std::string line = "line " + Int64ToString(j);
   const std::string& id = TransformEngine::Points(j, 1);
   if (IsBlank(id)) return line;
-  return VisibleText(id, kShownIdBytes) + " (" + line + ")";
+  return ShownField(id) + " (" + line + ")";
 }
 
 }  // namespace

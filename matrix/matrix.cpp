@@ -60,6 +60,8 @@ template <typename Number>
 void Multiply(const Array2<Number>& A, Int rA, Int cA, const Array2<Number>& B, Int rB, Int cB,
               Array2<Number>& C) {
   if (cA != rB) {
+    // Kept as users know it, misspellings included, on purpose: tests
+    // compare it word for word. Do not correct it.
     korvanta::MessageBox("Matricies can't be multiplied becasue rows/columns don't match.");
     return;
   }

@@ -178,6 +178,7 @@ inline constexpr std::array<MainControlRow, 28> kMainControlRows{{
       .place = {125, 153, 60, 20},
       .locks = kLockLeftTop,
       .tab_index = 7,
+      // The design's own abbreviation, kept as users know it.
       .content = "Min Cntrl",
       .alignment = 2}},
     {ControlClass::kLabel,

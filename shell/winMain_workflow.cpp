@@ -22,25 +22,20 @@
 namespace korvanta {
 namespace {
 
-// The main window's side of each model, in the order of the model table:
-// its radio button, its redundancy field, its estimation and its
-// transformation.
-struct Model {
-  const ModelFacts& facts;
+// The main window's own widgets of each model, in the order of the model
+// table: its radio button and its redundancy field. What the model is, its
+// estimation and transformation included, is its row in engine/models.h.
+struct ModelWidgets {
+  const Model& model;
   RadioButton& (winMain::*radio)() const;
   TextField& (winMain::*redundancy_field)() const;
-  bool (TransformEngine::*estimate)(std::int64_t);
-  void (TransformEngine::*transform)(std::int64_t);
 };
 
-const std::array<Model, 3>& Models() {
-  static const std::array<Model, 3> models{{
-      {kConformal, &winMain::radConformal, &winMain::txtConformDF, &TransformEngine::ConformalParam,
-       &TransformEngine::ConformalTrans},
-      {kAffine, &winMain::radAffine, &winMain::txtAffineDF, &TransformEngine::AffineParam,
-       &TransformEngine::AffineTrans},
-      {kProjective, &winMain::radProject, &winMain::txtProjectDF, &TransformEngine::ProjectiveParam,
-       &TransformEngine::ProjectiveTrans},
+const std::array<ModelWidgets, 3>& Models() {
+  static const std::array<ModelWidgets, 3> models{{
+      {kConformal, &winMain::radConformal, &winMain::txtConformDF},
+      {kAffine, &winMain::radAffine, &winMain::txtAffineDF},
+      {kProjective, &winMain::radProject, &winMain::txtProjectDF},
   }};
   return models;
 }
@@ -48,8 +43,8 @@ const std::array<Model, 3>& Models() {
 // Whether a control file of `count` lines leaves the model usable. A file
 // too short for every model (0 or 1 lines) leaves all three usable, so that
 // "Coefficients" can name the selected model's minimum.
-bool Usable(const Model& model, std::int64_t count) {
-  return count >= model.facts.minimum || count < Models().front().facts.minimum;
+bool Usable(const ModelWidgets& row, std::int64_t count) {
+  return count >= row.model.minimum || count < Models().front().model.minimum;
 }
 
 // The number in a count field. The fields are editable, so the user may type
@@ -123,8 +118,8 @@ void winMain::btnInControlFile_Action(PushButton& /*button*/) {
   txtControlFile().SetVisible(true);
   txtControlFile().SetText(ControlFile->Name());
   // Projective first, then affine; a longer file makes them usable again.
-  for (auto model = Models().rbegin(); model != Models().rend(); ++model) {
-    (this->*model->radio)().SetEnabled(Usable(*model, *count));
+  for (auto row = Models().rbegin(); row != Models().rend(); ++row) {
+    (this->*row->radio)().SetEnabled(Usable(*row, *count));
   }
   txtNumControl().SetVisible(true);
   txtNumControl().SetText(Int64ToString(*count));
@@ -190,7 +185,7 @@ void winMain::btnParam_Action(PushButton& button) {
     field->SetVisible(false);
     Empty(*field);
   }
-  for (std::int64_t i = 1; i <= 10; ++i) {
+  for (std::int64_t i = 1; i <= kCoefficientRows; ++i) {
     CoeffID(i) = "";
     Coeff(i, 1) = 0.0;
     Coeff(i, 2) = 0.0;
@@ -201,8 +196,8 @@ void winMain::btnParam_Action(PushButton& button) {
   std::string_view key;
   std::int64_t redundancy = 0;
   std::int64_t coefficients = 0;
-  for (const Model& model : Models()) {
-    if (!(this->*model.radio)().Value()) continue;
+  for (const ModelWidgets& row : Models()) {
+    if (!(this->*row.radio)().Value()) continue;
     key = "";
     if (!K) {
       MessageBox(NotACount("control point count", count_text));
@@ -210,14 +205,14 @@ void winMain::btnParam_Action(PushButton& button) {
     }
     // A count the model cannot take is refused before a redundancy is shown
     // for it; the estimation would refuse it with the same message.
-    if (!AdmitsControlCount(model.facts, *K)) continue;
-    coefficients = model.facts.coefficients;
-    redundancy = 2 * *K - coefficients;
-    TextField& field = (this->*model.redundancy_field)();
+    if (!AdmitsControlCount(row.model, *K)) continue;
+    coefficients = row.model.coefficients;
+    redundancy = row.model.Redundancy(*K);
+    TextField& field = (this->*row.redundancy_field)();
     field.SetVisible(true);
     field.SetText(Int64ToString(redundancy));
-    if ((this->*model.estimate)(*K)) {
-      key = model.facts.key;
+    if ((this->*row.model.estimate)(*K)) {
+      key = row.model.key;
     } else {
       // The estimation has said why; no redundancy stays for a solution
       // that does not exist.
@@ -275,14 +270,19 @@ void winMain::btnTransform_Action(PushButton& /*button*/) {
     MessageBox(NotACount("point count", count_text));
     return;
   }
-  for (const Model& model : Models()) {
-    if (!(this->*model.radio)().Value()) continue;
-    if (estimated_model_ != model.facts.key) {
-      MessageBox("Press Coefficients for the " + std::string(model.facts.name) +
+  for (const ModelWidgets& row : Models()) {
+    if (!(this->*row.radio)().Value()) continue;
+    if (estimated_model_ != row.model.key) {
+      // "Reset" leaves the models and "Coefficients" unusable until a
+      // control file is chosen again; only "Control" fills its name field.
+      const std::string first = txtControlFile().Text().empty()
+                                    ? "Choose a control file with Control, then press"
+                                    : "Press";
+      MessageBox(first + " Coefficients for the " + std::string(row.model.name) +
                  " model before transforming.");
       continue;
     }
-    (this->*model.transform)(*n);
+    (this->*row.model.transform_points)(*n);
   }
 }
 

@@ -203,11 +203,11 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, Refusals,
     ::testing::Values(
         Refusal{"ElevenPoints", Grid(12), false, 11,
-                "The Conformal solution can use at most 10 control points; the count field asks "
-                "for 11."},
+                "The Conformal solution can use at most 10 control points, the most one "
+                "estimation takes; the count field asks for 11."},
         Refusal{"MoreThanRead", Grid(3), true, 5,
-                "The count field asks for 5 control points, but the control file holds 3 control "
-                "points."},
+                "The Affine solution can use at most 3 control points, the number the "
+                "control file holds; the count field asks for 5."},
         Refusal{"TwoAtOnePlace", "A,1,1,5,5\nB,2,2,5,5\n", false, 2,
                 "Cannot estimate the Conformal solution: control point 1 (A) and control point 2 "
                 "(B) have the same x, y; it needs control points at two different places."},

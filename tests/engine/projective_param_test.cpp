@@ -353,6 +353,23 @@ TEST(ProjectiveLargestCorrection, KeepsTheFirstOfEqualSizeAndIgnoresNaN) {
   }
 }
 
+// A control point's ID reaches the message as any field of a file does:
+// escapes shown as \xNN, cut to 40 bytes, so a stray binary ID can neither
+// flood the message box nor send the terminal or the box its control bytes.
+TEST_F(ProjectiveEstimation, ALongIdWithAnEscapeIsShownShortAndVisible) {
+  const std::string id = "\x1b[31m" + std::string(4995, 'I');
+  LoadControl(id + ",0,0,0,0\nB,1,0,0,0\nC,2,2,10,10\nD,3,3,10,0\n");
+  EXPECT_FALSE(engine.ProjectiveParam(4));
+  ASSERT_EQ(messages.texts.size(), 1u);
+  EXPECT_EQ(messages.texts[0],
+            "Cannot estimate the Projective solution: control point 1 (\\x1B[31m" +
+                std::string(35, 'I') +
+                "...) and control point 2 (B) have the same x, y; the first 4 control points "
+                "give its initial values, and no two of them may.");
+  EXPECT_EQ(messages.texts[0].find('\x1b'), std::string::npos);
+  ExpectProjectiveCleared();
+}
+
 struct ProjectiveRefusal {
   const char* name;
   std::string control;
@@ -387,11 +404,11 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ProjectiveRefusals,
     ::testing::Values(
         ProjectiveRefusal{"ElevenPoints", ProjectiveGrid(12), 11,
-                          "The Projective solution can use at most 10 control points; the count "
-                          "field asks for 11."},
+                          "The Projective solution can use at most 10 control points, the most "
+                          "one estimation takes; the count field asks for 11."},
         ProjectiveRefusal{"MoreThanRead", kProjectiveSquare + "P5,12,11,5,5\n", 6,
-                          "The count field asks for 6 control points, but the control file holds "
-                          "5 control points."},
+                          "The Projective solution can use at most 5 control points, the number "
+                          "the control file holds; the count field asks for 6."},
         // The same message as the main window gives for the count.
         ProjectiveRefusal{"FewerThanFour", kProjectiveSquare, 3,
                           "Insuffucuent control for Projective solution."},

@@ -56,7 +56,7 @@ void StoreCoeff(const Eight& values, const Eight& sds) {
 
 struct ModelCase {
   const char* name;
-  const TransformModel& (*model)();
+  const Model& model;
   double x;
   double y;
   Eight values;
@@ -68,7 +68,7 @@ class ModelFormulas : public ::testing::TestWithParam<ModelCase> {};
 
 TEST_P(ModelFormulas, GiveTheCoordinatesAndTheirDeviations) {
   const ModelCase& c = GetParam();
-  const TransformedPoint p = c.model().transform(c.x, c.y, Values(c.values, c.sds));
+  const TransformedPoint p = c.model.transform(c.x, c.y, Values(c.values, c.sds));
   EXPECT_NEAR(p.E, c.expected.E, 1e-12);
   EXPECT_NEAR(p.N, c.expected.N, 1e-12);
   EXPECT_NEAR(p.SDe, c.expected.SDe, 1e-12);
@@ -81,19 +81,18 @@ INSTANTIATE_TEST_SUITE_P(
         // E = a1 x - a2 y + a3, N = a2 x + a1 y + a4; SDe = sqrt(4 + 4 + 1),
         // SDn = sqrt((2*2)^2 + (1*1)^2 + 8^2) = 9: sigma a1 goes with y in N.
         ModelCase{"Conformal",
-                  &ConformalModel,
+                  kConformal,
                   1,
                   2,
                   {3, 0.5, 10, 20},
                   {2, 1, 1, 8},
                   {3 * 1 - 0.5 * 2 + 10, 0.5 * 1 + 3 * 2 + 20, 3, 9}},
         // SDe = sqrt(2^2 + 4^2 + 4^2) = 6, SDn = sqrt(2^2 + 3^2 + 6^2) = 7.
-        ModelCase{
-            "Affine", &AffineModel, 2, 1, {1, 2, 3, 4, 5, 6}, {1, 4, 4, 1, 3, 6}, {7, 19, 6, 7}},
+        ModelCase{"Affine", kAffine, 2, 1, {1, 2, 3, 4, 5, 6}, {1, 4, 4, 1, 3, 6}, {7, 19, 6, 7}},
         // D = 2, P = 4, Q = 2: SDe^2 = 1 + 1 + 1 + 0.25 + 0.25,
         // SDn^2 = 4 + 0 + 4 + 0.0625 + 0.0625.
         ModelCase{"Projective",
-                  &ProjectiveModel,
+                  kProjective,
                   2,
                   1,
                   {1, 1, 1, 0, 2, 0, 0.5, 0},
@@ -107,8 +106,8 @@ TEST(ModelFormulas, ProjectiveWithoutPerspectiveIsTheAffineModel) {
   const std::vector<std::pair<double, double>> points{
       {0.0, 0.0}, {1.5, -2.25}, {1234.5, 6789.25}, {-3e5, 4e5}};
   for (const auto& [x, y] : points) {
-    const TransformedPoint p = ProjectiveModel().transform(x, y, Values(values, sds));
-    const TransformedPoint a = AffineModel().transform(x, y, Values(values, sds));
+    const TransformedPoint p = kProjective.transform(x, y, Values(values, sds));
+    const TransformedPoint a = kAffine.transform(x, y, Values(values, sds));
     EXPECT_EQ(p.E, a.E) << x << ", " << y;
     EXPECT_EQ(p.N, a.N);
     EXPECT_EQ(p.SDe, a.SDe);
@@ -118,7 +117,7 @@ TEST(ModelFormulas, ProjectiveWithoutPerspectiveIsTheAffineModel) {
 
 TEST(TransformedLineText, NonFiniteValuesAreWrittenAsSuch) {
   // x = -1 lies on the line 1 x + 0 y + 1 = 0, where P = 0 and Q = -2.
-  const TransformedPoint p = ProjectiveModel().transform(
+  const TransformedPoint p = kProjective.transform(
       -1, 1, Values({1, 0, 1, 2, 0, 0, 1, 0}, {0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1}));
   EXPECT_EQ(TransformedLine("Q", p), "Q, NaN, -Infinity, NaN, Infinity");
 }

@@ -96,9 +96,9 @@ TEST_F(EdgeCaseTest, TypedCountsAfterAThreeLineFileAreCheckedAgainstTheFile) {
   Select(&winMain::radConformal);
   Main().txtNumControl().SetText("5");
   PressCoefficients();
-  EXPECT_EQ(messages.texts, std::vector<std::string>{"The count field asks for 5 control "
-                                                     "points, but the control file holds 3 "
-                                                     "control points."});
+  EXPECT_EQ(messages.texts,
+            std::vector<std::string>{"The Conformal solution can use at most 3 control points, the "
+                                     "number the control file holds; the count field asks for 5."});
   EXPECT_FALSE(ReportShown());
 
   Main().txtNumControl().SetText("2");

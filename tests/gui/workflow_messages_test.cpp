@@ -67,16 +67,17 @@ INSTANTIATE_TEST_SUITE_P(
                      "Insuffucuent control for Projective solution."},
         RefusedCount{"NotANumber", &winMain::radAffine, "5 points",
                      "The control point count \"5 points" + kNotAWholeNumber},
-        // What the count asks for, not what the model needs (2 points).
+        // The most the file offers, not what the model needs (2 points),
+        // whichever limit the count passed.
         RefusedCount{"BeyondTheFile", &winMain::radConformal, "6",
-                     "The count field asks for 6 control points, but the control file holds 5 "
-                     "control points."},
+                     "The Conformal solution can use at most 5 control points, the number the "
+                     "control file holds; the count field asks for 6."},
         RefusedCount{"BeyondOneEstimation", &winMain::radAffine, "11",
-                     "The Affine solution can use at most 10 control points; the count field "
-                     "asks for 11."},
+                     "The Affine solution can use at most 5 control points, the number the "
+                     "control file holds; the count field asks for 11."},
         RefusedCount{"BeyondAnyRedundancy", &winMain::radProject, "9223372036854775807",
-                     "The Projective solution can use at most 10 control points; the count "
-                     "field asks for 9223372036854775807."}),
+                     "The Projective solution can use at most 5 control points, the number the "
+                     "control file holds; the count field asks for 9223372036854775807."}),
     ByName());
 
 struct UsedCount {
@@ -225,6 +226,29 @@ TEST_F(TransformGuardTest, AnotherModelSelectedSinceTheEstimationAsksForCoeffici
       std::vector<std::string>{"Press Coefficients for the Projective model before transforming."});
   EXPECT_EQ(ReadBytes(folder.Path() / "out.csv"), kExactOutput);
   EXPECT_EQ(ResultsText(), kExactOutput);
+}
+
+// After "Reset" the models and "Coefficients" wait for a control file, so
+// the message names that step first; once one is chosen, "Coefficients".
+TEST_F(TransformGuardTest, AfterResetTheMessageAsksForTheControlFileFirst) {
+  CompleteExactPass(&winMain::radAffine);
+  Main().btnReset().Press();
+  ChooseOutput(folder.Item("again.csv"));
+  ChoosePoints(Write("points.csv", kExactPoints));
+  ASSERT_FALSE(Main().grpTrans().Enabled());
+  PressTransform();
+  EXPECT_EQ(messages.texts,
+            std::vector<std::string>{"Choose a control file with Control, then press Coefficients "
+                                     "for the Conformal model before transforming."});
+  EXPECT_EQ(ReadBytes(folder.Path() / "again.csv"), "");
+
+  messages.texts.clear();
+  ChooseControl(Write("control.csv", kExactControl));
+  ASSERT_TRUE(Main().btnParam().Enabled());
+  PressTransform();
+  EXPECT_EQ(messages.texts, std::vector<std::string>{
+                                "Press Coefficients for the Conformal model before transforming."});
+  EXPECT_EQ(ReadBytes(folder.Path() / "again.csv"), "");
 }
 
 // A refused "Coefficients" has cleared the earlier coefficients.
