@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <string>
@@ -48,7 +49,12 @@ TEST_F(PresenterTest, TheOpenDialogGivesTheChosenFileOrNothing) {
   const DialogPresenter dialogs = QtDialogPresenter();
 
   AnswerNextDialog<QFileDialog>([&](QFileDialog& dialog) {
-    dialog.selectFile(QString::fromStdString(file.Path().string()));
+    // Typed into the name field, as a user does: selectFile leaves that field
+    // alone while it has the focus, which on a busy machine it may already
+    // have, and the dialog then had nothing to accept.
+    auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+    ASSERT_NE(name, nullptr) << "the file dialog has no name field";
+    name->setText(QString::fromStdString(file.Path().string()));
     static_cast<QDialog&>(dialog).accept();  // as the Open button does
   });
   const FolderItemRef chosen = dialogs.open("");

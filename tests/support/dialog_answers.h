@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -18,6 +19,18 @@ inline int& PendingDialogAnswers() {
 
 namespace detail {
 
+// An answer that did not close its dialog would leave the test waiting in
+// the dialog's event loop for good: after a while the test fails and the
+// dialog is closed as Escape would close it.
+template <class Dialog>
+void CloseIfStillOpen(QPointer<Dialog> dialog) {
+  QTimer::singleShot(5000, [dialog] {
+    if (dialog == nullptr || !dialog->isVisible()) return;
+    ADD_FAILURE() << "the dialog stayed open after the test's answer";
+    dialog->reject();
+  });
+}
+
 template <class Dialog>
 void AwaitDialog(std::function<void(Dialog&)> answer, int tries) {
   QTimer::singleShot(10, [answer, tries] {
@@ -26,6 +39,7 @@ void AwaitDialog(std::function<void(Dialog&)> answer, int tries) {
       // Settled before the answer runs: an answer may wait for another dialog.
       --PendingDialogAnswers();
       answer(*dialog);
+      CloseIfStillOpen(QPointer<Dialog>(dialog));
     } else if (tries > 0) {
       AwaitDialog(answer, tries - 1);
     } else {
