@@ -1,10 +1,13 @@
 # Shared steps of the desktop tests, sourced by each: a virtual X server on
 # a display of its own, openbox, the real program, and bounded waits for its
 # windows. Before sourcing, a test sets test_name (its name in messages) and
-# step_timeout (seconds for any one window to come or go). Every process
+# step_timeout (seconds for any one window to come or go), and may set
+# server_timeout (seconds for Xvfb to give its display; step_timeout
+# otherwise). Every process
 # started here is ended when the test's shell exits, and on a failure the
 # logs and the visible windows are shown.
-# The tests set test_name and step_timeout, and read active.
+# The tests set test_name, step_timeout and server_timeout, and read active
+# and shown.
 # shellcheck shell=bash disable=SC2154,SC2034
 
 fail() {
@@ -52,9 +55,8 @@ begin_desktop() {
 end_desktop() {
   if [[ -n $pid ]] && kill -0 "$pid" 2>/dev/null; then
     echo "$test_name: killing the program (pid $pid)" >&2
-    kill -KILL "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
   fi
+  end_program
   local other
   for other in "$wm_pid" "$xvfb_pid"; do
     [[ -n $other ]] || continue
@@ -64,30 +66,48 @@ end_desktop() {
   rm -rf "$work"
 }
 
+# Kills the program, if it still runs: for a test that has seen all it needs
+# and leaves its windows open.
+end_program() {
+  if [[ -n $pid ]] && kill -0 "$pid" 2>/dev/null; then
+    kill -KILL "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  fi
+  pid=
+}
+
 # Starts Xvfb, which picks a free display itself and writes its number, so
-# runs beside other X servers cannot take the same one; sets DISPLAY.
+# runs beside other X servers cannot take the same one; sets DISPLAY. Any
+# arguments go to Xvfb as well.
+# shellcheck disable=SC2120  # most tests need none
 start_xvfb() {
-  local display_number=
+  local display_number='' seconds=${server_timeout:-$step_timeout}
   mkfifo "$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp "$@" 3>"$work/display" 2>"$work/xvfb.log" &
   xvfb_pid=$!
   exec 4<>"$work/display"
-  read -r -t "$step_timeout" display_number <&4 || true
+  read -r -t "$seconds" display_number <&4 || true
   exec 4<&-
   if [[ -z $display_number ]]; then
     cat "$work/xvfb.log" >&2
-    fail "Xvfb gave no display within ${step_timeout}s"
+    fail "Xvfb gave no display within ${seconds}s"
   fi
   export DISPLAY=":$display_number"
   export XDG_RUNTIME_DIR="$work/runtime"
   mkdir -m 700 "$XDG_RUNTIME_DIR"
 }
 
-# Starts openbox and waits until it manages the screen. Its settings, and
-# Qt's file dialog history, stay in the test's own folder: a user's would
-# change what the windows and dialogs show.
-start_openbox() {
+# Keeps the settings of what starts from here on, Qt's file dialog history
+# among them, in the test's own folder: a user's would change what the
+# windows and dialogs show.
+private_settings() {
   export XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache
+}
+
+# Starts openbox, with settings of its own, and waits until it manages the
+# screen.
+start_openbox() {
+  private_settings
   openbox --sm-disable >"$work/openbox.log" 2>&1 &
   wm_pid=$!
   local deadline=$((SECONDS + step_timeout))
@@ -104,9 +124,10 @@ start_openbox() {
 
 # Starts the program in the test's folder, on a real X window: a platform
 # chosen elsewhere (offscreen for the tests) would show nothing. Sets pid;
-# the program must stay a child of the test's shell.
+# the program must stay a child of the test's shell. Any NAME=VALUE after
+# the program go into its environment.
 start_program() {
-  (cd "$work" && exec env -u QT_QPA_PLATFORM "$1") >"$work/program.log" 2>&1 &
+  (cd "$work" && exec env -u QT_QPA_PLATFORM "${@:2}" "$1") >"$work/program.log" 2>&1 &
   pid=$!
 }
 
@@ -124,6 +145,7 @@ report() {
   echo "Active window: $(xdotool getactivewindow getwindowname 2>/dev/null || echo none)" >&2
   echo "--- program log" >&2
   cat "$work/program.log" >&2 || true
+  [[ -n $wm_pid ]] || return 0
   echo "--- window manager log" >&2
   cat "$work/openbox.log" >&2 || true
 }
@@ -148,21 +170,38 @@ visible_window() {
   { xdotool search --onlyvisible --name "$pattern" 2>/dev/null || true; } | head -n 1
 }
 
-# Waits until the window named $1 is visible and the active one, and sets
-# active to its id.
-active=
-wait_active() {
+# Waits until a window named $1 is visible and, if $2 is "active", the
+# active one too; sets found to its id. Without a window manager no window
+# becomes the active one by itself: such a test waits for it to be visible.
+found=
+wait_window() {
   local deadline=$((SECONDS + step_timeout)) id
   while ((SECONDS < deadline)); do
     check_running "while waiting for \"$1\""
     id=$(visible_window "$1")
-    if [[ -n $id && $(xdotool getactivewindow 2>/dev/null) == "$id" ]]; then
-      active=$id
+    if [[ -n $id && ($2 != active || $(xdotool getactivewindow 2>/dev/null) == "$id") ]]; then
+      found=$id
       return 0
     fi
     sleep 0.2
   done
-  stop "\"$1\" was not the active window within ${step_timeout}s"
+  [[ $2 == active ]] && stop "\"$1\" was not the active window within ${step_timeout}s"
+  stop "no window \"$1\" within ${step_timeout}s"
+}
+
+# Waits until the window named $1 is visible, and sets shown to its id.
+shown=
+wait_visible() {
+  wait_window "$1" visible
+  shown=$found
+}
+
+# Waits until the window named $1 is visible and the active one, and sets
+# active to its id.
+active=
+wait_active() {
+  wait_window "$1" active
+  active=$found
 }
 
 # Waits until no window named $1 is visible; $2, if given, says what should

@@ -12,90 +12,29 @@
 #   tests/desktop/readable_on_dark_theme.sh PROGRAM
 set -euo pipefail
 
+readonly test_name="readable on dark theme"
 readonly main_title="Korvanta v1.0"
 readonly help_title="Help"
 readonly server_timeout=10  # seconds until Xvfb must give its display
 readonly step_timeout=30    # seconds for a window to come up and be painted
-
-fail() {
-  echo "readable on dark theme: FAILED: $*" >&2
-  exit 1
-}
-
-say() {
-  echo "readable on dark theme: $*"
-}
+# shellcheck source=tests/desktop/lib.sh
+source "$(dirname "$0")/lib.sh"
 
 program=${1:?usage: $0 PROGRAM}
 [[ -x $program ]] || fail "no program at $program; build it first"
 program=$(cd "$(dirname "$program")" && pwd)/$(basename "$program")
 contrast=$(cd "$(dirname "$0")" && pwd)/text_contrast.py
-for tool in Xvfb xdotool xwininfo import python3 timeout; do
-  command -v "$tool" >/dev/null || fail "$tool is missing; run scripts/setup.sh"
-done
+need_tools Xvfb xdotool import python3 timeout
 
-work=$(mktemp -d)
-xvfb_pid=
-pid=
-cleanup() {
-  if [[ -n $pid ]] && kill -0 "$pid" 2>/dev/null; then
-    kill -KILL "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  fi
-  if [[ -n $xvfb_pid ]]; then
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# Xvfb picks a free display itself and writes its number, so runs beside
-# other X servers cannot take the same one. Its root is plain black (-br):
-# the default weave would pass for text where no window was painted yet.
-mkfifo "$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -br -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-display_number=
-exec 4<>"$work/display"
-read -r -t "$server_timeout" display_number <&4 || true
-exec 4<&-
-if [[ -z $display_number ]]; then
-  cat "$work/xvfb.log" >&2
-  fail "Xvfb gave no display within ${server_timeout}s"
-fi
-export DISPLAY=":$display_number"
-export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-
+begin_desktop
+# The root is plain black (-br): the default weave would pass for text where
+# no window was painted yet.
+start_xvfb -br
+private_settings
+# The desktop as GNOME's with a dark theme would give it.
+start_program "$program" QT_DEBUG_PLUGINS=1 QT_QPA_PLATFORMTHEME=gtk3 \
+  GTK_THEME=Adwaita:dark XDG_CURRENT_DESKTOP=GNOME
 log="$work/program.log"
-stop() {
-  echo "--- program log (last lines)" >&2
-  tail -n 20 "$log" >&2 || true
-  fail "$*"
-}
-
-# The desktop as GNOME's with a dark theme would give it; a platform chosen
-# elsewhere (offscreen for the tests) would show nothing.
-(cd "$work" && exec env -u QT_QPA_PLATFORM QT_DEBUG_PLUGINS=1 QT_QPA_PLATFORMTHEME=gtk3 \
-  GTK_THEME=Adwaita:dark XDG_CURRENT_DESKTOP=GNOME "$program") >"$log" 2>&1 &
-pid=$!
-
-# The id of the mapped window named exactly $1, once there is one.
-mapped_window() {
-  local deadline=$((SECONDS + step_timeout)) id
-  while ((SECONDS < deadline)); do
-    kill -0 "$pid" 2>/dev/null || stop "the program ended while waiting for \"$1\""
-    for id in $(xdotool search --name "^${1//./\\.}\$" 2>/dev/null); do
-      if xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable'; then
-        echo "$id"
-        return 0
-      fi
-    done
-    sleep 0.2
-  done
-  stop "no window \"$1\" within ${step_timeout}s"
-}
 
 # Sets left and top to the screen position of window $1's content area,
 # whose design size is $2 x $3 and which lies below the menu bar at the
@@ -127,7 +66,7 @@ measure() {
   local deadline=$((SECONDS + step_timeout))
   rm -f "$work/screen.ppm"
   while :; do
-    kill -0 "$pid" 2>/dev/null || stop "the program ended while $what was measured"
+    check_running "while $what was measured"
     ((SECONDS < deadline)) || fail "$what: the screen did not settle within ${step_timeout}s"
     [[ -e $work/screen.ppm ]] && mv "$work/screen.ppm" "$work/before.ppm"
     import -window root -depth 8 "ppm:$work/screen.ppm" 2>>"$work/import.log" ||
@@ -143,14 +82,15 @@ measure() {
   case $status in
     0) say "$what: every text readable" ;;
     1)
-      echo "readable on dark theme: $what: a text falls short of its contrast (above)" >&2
+      echo "$test_name: $what: a text falls short of its contrast (above)" >&2
       failures=$((failures + 1))
       ;;
     *) fail "$what: no text to measure within ${step_timeout}s (above)" ;;
   esac
 }
 
-main=$(mapped_window "$main_title")
+wait_visible "$main_title"
+main=$shown
 grep -q 'libqgtk3.so" loaded library' "$log" ||
   stop "Qt did not load its GTK platform theme (qt6-gtk-platformtheme, which scripts/setup.sh installs)"
 say "\"$main_title\" is up (id $main) with Qt's GTK platform theme, GTK_THEME=Adwaita:dark"
@@ -162,15 +102,15 @@ measure "the main window" "\"Number\":315,20,50,20:4.5" "credit line:4,310,122,2
 
 # "Help" is 80 x 22 at 300, 196; no window manager runs, so the click goes
 # straight to the window.
-xdotool mousemove --window "$main" 340 $((HEIGHT - 330 + 207))
-sleep 0.2
-xdotool click 1
-help=$(mapped_window "$help_title")
+click "$main" 400 330 340 207
+wait_visible "$help_title"
+help=$shown
 say "\"$help_title\" is up (id $help)"
 
 # The help text area is 396 x 322 at 20, 20 of the 436 x 384 design; the box
 # keeps clear of its frame and of its scroll bar at the right.
 content_origin "$help" 436 384
 measure "the help window" "help text:24,24,360,314:4.5"
+end_program
 ((failures == 0)) || fail "text hard to read in $failures of 2 windows"
 say "passed"

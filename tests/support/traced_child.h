@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -14,6 +13,8 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/child_process.h"
+#include "tests/support/strace.h"
 #include "tests/support/temp_files.h"
 #include "toolkit/core/unique_fd.h"
 
@@ -22,7 +23,7 @@ namespace korvanta::testing {
 // Runs `body` in a child process under strace (the options given, e.g.
 // "-e", "inject=statx:error=ENOSYS"), so that a test can meet a system call
 // failing, or slowed, for real. The child waits until strace has attached
-// and Run lets it go; what it returned comes back as InChildProcess gives
+// and Run lets it go; what it returned comes back as ReportingChild gives
 // it. Needs strace and the right to trace (root, or a ptrace scope of 0);
 // elsewhere CannotTrace says why.
 class TracedChild {
@@ -30,53 +31,35 @@ class TracedChild {
   TracedChild(const std::function<std::string()>& body, const std::vector<std::string>& options,
               const std::filesystem::path& log)
       : log_(log) {
+    cannot_ = StraceMissing();
+    if (!cannot_.empty()) return;
     int go[2];
-    int report[2];
-    if (::pipe(go) != 0 || ::pipe(report) != 0) {
+    if (::pipe(go) != 0) {
       cannot_ = "no pipe";
       return;
     }
     release_ = UniqueFd(go[1]);
-    report_ = UniqueFd(report[0]);
     UniqueFd wait_end(go[0]);
-    UniqueFd report_end(report[1]);
-    child_ = ::fork();
-    if (child_ == 0) {
+    const auto wait_for_run = [&] {
       release_.Reset();
-      report_.Reset();
       char byte = 0;
-      if (::read(wait_end.Get(), &byte, 1) != 1) ::_exit(2);
-      std::string text;
-      try {
-        text = body();
-      } catch (const std::exception& e) {
-        text = "exception: " + std::string(e.what());
-      }
-      std::size_t sent = 0;
-      while (sent < text.size()) {
-        const ssize_t n = ::write(report_end.Get(), text.data() + sent, text.size() - sent);
-        if (n <= 0) break;
-        sent += static_cast<std::size_t>(n);
-      }
-      ::_exit(0);
-    }
-    if (child_ < 0) {
-      cannot_ = "no fork";
+      return ::read(wait_end.Get(), &byte, 1) == 1;
+    };
+    if (!child_.Start(body, wait_for_run)) {
+      cannot_ = child_.Failure();
       return;
     }
+    std::vector<std::string> words{"strace",      "-q", "-o",
+                                   log_.string(), "-p", std::to_string(child_.Pid())};
+    words.insert(words.end(), options.begin(), options.end());
+    const std::vector<char*> argv = ExecWords(words);
     tracer_ = ::fork();
     if (tracer_ == 0) {
-      std::vector<std::string> words{"strace",      "-q", "-o",
-                                     log_.string(), "-p", std::to_string(child_)};
-      words.insert(words.end(), options.begin(), options.end());
-      std::vector<char*> argv;
-      for (std::string& word : words) argv.push_back(word.data());
-      argv.push_back(nullptr);
-      ::execvp("strace", argv.data());
+      ::execvp(argv[0], argv.data());
       ::_exit(127);
     }
     if (tracer_ < 0 || !Attached()) {
-      cannot_ = "strace cannot trace a child here (not installed, or ptrace refused)";
+      cannot_ = "strace cannot trace a child here (ptrace refused)";
       Stop();
     }
   }
@@ -91,18 +74,9 @@ class TracedChild {
   std::string Run() {
     if (::write(release_.Get(), "g", 1) != 1) return "the child cannot be let go";
     release_.Reset();
-    std::string text;
-    char chunk[4096];
-    ssize_t n = 0;
-    while ((n = ::read(report_.Get(), chunk, sizeof chunk)) > 0) {
-      text.append(chunk, static_cast<std::size_t>(n));
-    }
-    int status = 0;
-    ::waitpid(child_, &status, 0);
-    child_ = -1;
+    std::string text = child_.Report();
     if (tracer_ > 0) ::waitpid(tracer_, nullptr, 0);
     tracer_ = -1;
-    if (!WIFEXITED(status)) return "the child ended by signal " + std::to_string(WTERMSIG(status));
     return text;
   }
 
@@ -114,7 +88,7 @@ class TracedChild {
   // where strace has ended without attaching.
   bool Attached() {
     for (int i = 0; i < 10000; ++i) {
-      std::ifstream status("/proc/" + std::to_string(child_) + "/status");
+      std::ifstream status("/proc/" + std::to_string(child_.Pid()) + "/status");
       for (std::string line; std::getline(status, line);) {
         if (line.starts_with("TracerPid:") &&
             line.find_first_not_of("\t 0", 10) != std::string::npos) {
@@ -130,20 +104,18 @@ class TracedChild {
     return false;
   }
   void Stop() {
-    for (pid_t* pid : {&child_, &tracer_}) {
-      if (*pid <= 0) continue;
-      ::kill(*pid, SIGKILL);
-      ::waitpid(*pid, nullptr, 0);
-      *pid = -1;
-    }
+    child_.Kill();
+    if (tracer_ <= 0) return;
+    ::kill(tracer_, SIGKILL);
+    ::waitpid(tracer_, nullptr, 0);
+    tracer_ = -1;
   }
 
   std::filesystem::path log_;
   std::string cannot_;
-  pid_t child_ = -1;
-  pid_t tracer_ = -1;
   UniqueFd release_;
-  UniqueFd report_;
+  ReportingChild child_;
+  pid_t tracer_ = -1;
 };
 
 }  // namespace korvanta::testing

@@ -8,7 +8,6 @@
 
 #include <cerrno>
 #include <chrono>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -18,15 +17,11 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/child_process.h"
+#include "tests/support/strace.h"
 #include "toolkit/core/unique_fd.h"
 
 namespace korvanta::testing {
-
-// Gives "" where strace can run here, else why not: a test skips on it.
-inline std::string StraceMissing() {
-  if (std::system("strace -V >/dev/null 2>&1") == 0) return "";
-  return "strace is missing (scripts/setup.sh installs it)";
-}
 
 // A program run under strace in a child process, with strace's options
 // (what to refuse or delay) and its log in a file; the program's standard
@@ -53,12 +48,8 @@ class TracedProgram {
     }
     environment.push_back(sanitizer);
     // Made before the fork: the child only calls what is safe there.
-    std::vector<char*> argv;
-    for (auto& word : words) argv.push_back(word.data());
-    argv.push_back(nullptr);
-    std::vector<char*> envp;
-    for (auto& entry : environment) envp.push_back(entry.data());
-    envp.push_back(nullptr);
+    const std::vector<char*> argv = ExecWords(words);
+    const std::vector<char*> envp = ExecWords(environment);
     int ends[2];
     if (::pipe2(ends, O_CLOEXEC) != 0) return;
     UniqueFd read_end(ends[0]);

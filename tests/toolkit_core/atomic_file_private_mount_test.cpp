@@ -2,8 +2,7 @@
 
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <tuple>
@@ -50,6 +49,45 @@ std::string FileSystemAndName(
   return std::string(testing::Name(std::get<0>(test.param))) + "_" + std::get<1>(test.param).name;
 }
 
+// Runs `write` on out/out.txt (given with the test's folder) on a full file
+// system of the kind: the file holds the case's earlier lines, with a second
+// name, other.txt, where the case has one, and no room is left but what they
+// hold. Gives what `write` returned, then each name's content (see
+// NamedState); or kCannotMount and why.
+std::string OnAFullDisk(
+    SmallFileSystem kind, const FullDiskCase& c,
+    const std::function<std::string(const fs::path& file, const fs::path& folder)>& write) {
+  testing::TempFolder folder;
+  const fs::path disk = folder.Path() / "disk";
+  fs::create_directory(disk);
+  return testing::OnPrivateMount(disk, kind, [&] {
+    const fs::path out = disk / "out";
+    fs::create_directory(out);
+    // Written, and synced, as the earlier transformation left it.
+    ReplaceFileLines(FolderItem(out / "out.txt"), Lines(c.earlier_lines));
+    if (c.second_name) fs::create_hard_link(out / "out.txt", out / "other.txt");
+    // What btrfs holds back for writes not yet on disk is free again.
+    if (kind == SmallFileSystem::kBtrfs) ::sync();
+    if (const int error = testing::FillFileSystem(disk / "filler"); error != ENOSPC) {
+      return "the file system did not fill up: " + std::to_string(error);
+    }
+    if (kind == SmallFileSystem::kBtrfs) ::sync();
+    const std::string outcome = write(out / "out.txt", folder.Path());
+    return outcome +
+           testing::NamedState(out, Joined(Lines(c.earlier_lines)), Joined(Lines(c.new_lines)));
+  });
+}
+
+// The report of a case whose write gave `outcome`: each name holds the
+// case's content.
+std::string Expected(const FullDiskCase& c, const std::string& outcome) {
+  const std::string names = c.second_name ? " with 2 names: " : ": ";
+  std::string expected = outcome;
+  if (c.second_name) expected += "\nother.txt: file" + names + c.content;
+  expected += "\nout.txt: file" + names + c.content;
+  return expected;
+}
+
 // A file system with no room left but what the earlier output itself holds:
 // the file keeps every byte of its earlier content, or holds the new lines
 // whole; a failure says the file is as it was; no temporary file stays.
@@ -59,33 +97,13 @@ class ReplaceFileLinesOnAFullDisk
 TEST_P(ReplaceFileLinesOnAFullDisk, LeavesTheEarlierFileWholeOrWritesTheNewOneWhole) {
   const SmallFileSystem kind = std::get<0>(GetParam());
   const FullDiskCase& c = std::get<1>(GetParam());
-  testing::TempFolder folder;
-  const fs::path disk = folder.Path() / "disk";
-  fs::create_directory(disk);
-  const std::string earlier = Joined(Lines(c.earlier_lines));
-  const std::vector<std::string> lines = Lines(c.new_lines);
-  ASSERT_EQ(earlier.size(), 25u * static_cast<unsigned>(c.earlier_lines));
+  ASSERT_EQ(Joined(Lines(c.earlier_lines)).size(), 25u * static_cast<unsigned>(c.earlier_lines));
 
-  const std::string report = testing::OnPrivateMount(disk, kind, [&] {
-    const fs::path out = disk / "out";
-    fs::create_directory(out);
-    // Written, and synced, as the earlier transformation left it.
-    ReplaceFileLines(FolderItem(out / "out.txt"), Lines(c.earlier_lines));
-    if (c.second_name) fs::create_hard_link(out / "out.txt", out / "other.txt");
-    if (const int error = testing::FillFileSystem(disk / "filler"); error != ENOSPC) {
-      return "the file system did not fill up: " + std::to_string(error);
-    }
-    const std::string outcome =
-        testing::Outcome([&] { ReplaceFileLines(FolderItem(out / "out.txt"), lines); });
-    return outcome + testing::NamedState(out, earlier, Joined(lines));
+  const std::string report = OnAFullDisk(kind, c, [&](const fs::path& file, const fs::path&) {
+    return testing::Outcome([&] { ReplaceFileLines(FolderItem(file), Lines(c.new_lines)); });
   });
   if (report.starts_with(testing::kCannotMount)) GTEST_SKIP() << report;
-
-  const std::string names = c.second_name ? " with 2 names: " : ": ";
-  std::string expected = c.outcome;
-  if (c.second_name) expected += "\nother.txt: file" + names + c.content;
-  expected += "\nout.txt: file" + names + c.content;
-  EXPECT_EQ(report, expected);
+  EXPECT_EQ(report, Expected(c, c.outcome));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -119,40 +137,25 @@ TEST_P(ReplaceFileLinesWhereRoomCannotBeSetAside, LeavesTheEarlierFileWholeOrWri
   if (const std::string why = testing::StraceMissing(); !why.empty()) GTEST_SKIP() << why;
   const SmallFileSystem kind = std::get<0>(GetParam());
   const FullDiskCase& c = std::get<1>(GetParam());
-  testing::TempFolder folder;
-  const fs::path disk = folder.Path() / "disk";
-  fs::create_directory(disk);
-  const std::string earlier = Joined(Lines(c.earlier_lines));
-  const std::string now = Joined(Lines(c.new_lines));
 
-  const std::string report = testing::OnPrivateMount(disk, kind, [&] {
-    const fs::path out = disk / "out";
-    fs::create_directory(out);
-    ReplaceFileLines(FolderItem(out / "out.txt"), Lines(c.earlier_lines));
-    if (c.second_name) fs::create_hard_link(out / "out.txt", out / "other.txt");
-    if (const int error = testing::FillFileSystem(disk / "filler"); error != ENOSPC) {
-      return "the file system did not fill up: " + std::to_string(error);
-    }
-    testing::TracedProgram write(
-        {"-e", "trace=fallocate", "-e", "inject=fallocate:error=EOPNOTSUPP"},
-        {KORVANTA_WRITE_LINES, (out / "out.txt").string(), std::to_string(c.new_lines)},
-        folder.Path() / "strace.log");
-    write.ReadLine();  // its process id
-    const std::string outcome = write.ReadLine();
-    const std::string ended = write.Finish();
-    std::ifstream log(folder.Path() / "strace.log");
-    const std::string calls(std::istreambuf_iterator<char>(log), {});
-    // The refusal was met: the writer asked for room and was turned down.
-    if (calls.find("EOPNOTSUPP") == std::string::npos) return "fallocate was not refused: " + calls;
-    return outcome + " (" + ended + ")" + testing::NamedState(out, earlier, now);
-  });
+  const std::string report =
+      OnAFullDisk(kind, c, [&](const fs::path& file, const fs::path& folder) {
+        testing::TracedProgram write(
+            {"-e", "trace=fallocate", "-e", "inject=fallocate:error=EOPNOTSUPP"},
+            {KORVANTA_WRITE_LINES, file.string(), std::to_string(c.new_lines)},
+            folder / "strace.log");
+        write.ReadLine();  // its process id
+        const std::string outcome = write.ReadLine();
+        const std::string ended = write.Finish();
+        const std::string calls = testing::ReadBytes(folder / "strace.log");
+        // The refusal was met: the writer asked for room and was turned down.
+        if (calls.find("EOPNOTSUPP") == std::string::npos) {
+          return "fallocate was not refused: " + calls;
+        }
+        return outcome + " (" + ended + ")";
+      });
   if (report.starts_with(testing::kCannotMount)) GTEST_SKIP() << report;
-
-  const std::string names = c.second_name ? " with 2 names: " : ": ";
-  std::string expected = c.outcome + " (exited 0)";
-  if (c.second_name) expected += "\nother.txt: file" + names + c.content;
-  expected += "\nout.txt: file" + names + c.content;
-  EXPECT_EQ(report, expected);
+  EXPECT_EQ(report, Expected(c, c.outcome + " (exited 0)"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -176,33 +179,13 @@ class ReplaceFileLinesOnAFullBtrfs : public ::testing::TestWithParam<FullDiskCas
 
 TEST_P(ReplaceFileLinesOnAFullBtrfs, SaysTheFileIsAsItWasWhereNoByteChanged) {
   const FullDiskCase& c = GetParam();
-  testing::TempFolder folder;
-  const fs::path disk = folder.Path() / "disk";
-  fs::create_directory(disk);
-  const std::string earlier = Joined(Lines(c.earlier_lines));
-  const std::vector<std::string> lines = Lines(c.new_lines);
 
-  const std::string report = testing::OnPrivateMount(disk, SmallFileSystem::kBtrfs, [&] {
-    const fs::path out = disk / "out";
-    fs::create_directory(out);
-    ReplaceFileLines(FolderItem(out / "out.txt"), Lines(c.earlier_lines));
-    if (c.second_name) fs::create_hard_link(out / "out.txt", out / "other.txt");
-    ::sync();  // what btrfs holds back for writes not yet on disk is free again
-    if (const int error = testing::FillFileSystem(disk / "filler"); error != ENOSPC) {
-      return "the file system did not fill up: " + std::to_string(error);
-    }
-    ::sync();
-    const std::string outcome =
-        testing::Outcome([&] { ReplaceFileLines(FolderItem(out / "out.txt"), lines); });
-    return outcome + testing::NamedState(out, earlier, Joined(lines));
-  });
+  const std::string report =
+      OnAFullDisk(SmallFileSystem::kBtrfs, c, [&](const fs::path& file, const fs::path&) {
+        return testing::Outcome([&] { ReplaceFileLines(FolderItem(file), Lines(c.new_lines)); });
+      });
   if (report.starts_with(testing::kCannotMount)) GTEST_SKIP() << report;
-
-  const std::string names = c.second_name ? " with 2 names: " : ": ";
-  std::string expected = c.outcome;
-  if (c.second_name) expected += "\nother.txt: file" + names + c.content;
-  expected += "\nout.txt: file" + names + c.content;
-  EXPECT_EQ(report, expected);
+  EXPECT_EQ(report, Expected(c, c.outcome));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ReplaceFileLinesOnAFullBtrfs,

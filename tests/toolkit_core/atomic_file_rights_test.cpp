@@ -143,43 +143,6 @@ INSTANTIATE_TEST_SUITE_P(
 // moment: the writer is held at the fchmod that gives the temporary file the
 // earlier file's mode, and meanwhile another user tries to open it.
 
-// A process of its own as the other user, running `body` while the test
-// goes on; Report waits for it and gives what it returned.
-class Observer {
- public:
-  explicit Observer(const std::function<std::string()>& body) {
-    int ends[2];
-    if (::pipe(ends) != 0) return;
-    read_end_ = UniqueFd(ends[0]);
-    UniqueFd write_end(ends[1]);
-    pid_ = ::fork();
-    if (pid_ != 0) return;
-    read_end_.Reset();
-    const std::string report = testing::AsOtherUser(body);
-    std::size_t sent = 0;
-    while (sent < report.size()) {
-      const ssize_t n = ::write(write_end.Get(), report.data() + sent, report.size() - sent);
-      if (n <= 0) break;
-      sent += static_cast<std::size_t>(n);
-    }
-    ::_exit(0);
-  }
-  std::string Report() {
-    std::string report;
-    char chunk[4096];
-    ssize_t n = 0;
-    while ((n = ::read(read_end_.Get(), chunk, sizeof chunk)) > 0) {
-      report.append(chunk, static_cast<std::size_t>(n));
-    }
-    if (pid_ > 0) ::waitpid(pid_, nullptr, 0);
-    return report;
-  }
-
- private:
-  pid_t pid_ = -1;
-  UniqueFd read_end_;
-};
-
 std::string TemporaryFileIn(const fs::path& folder) {
   std::error_code ec;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
@@ -262,7 +225,11 @@ TEST(ReplaceFileLines, ThePrivateOutputsTemporaryFileIsNeverOpenToAnotherUser) {
       log);
   if (!writer.CannotTrace().empty()) GTEST_SKIP() << writer.CannotTrace();
 
-  Observer observer([&] { return OpenTheTemporaryFile(folder.Path()); });
+  // A process of its own as the other user looks on while the writer runs.
+  testing::ReportingChild observer;
+  ASSERT_TRUE(observer.Start([&] {
+    return testing::AsOtherUser([&] { return OpenTheTemporaryFile(folder.Path()); });
+  })) << observer.Failure();
   EXPECT_EQ(writer.Run(), "done");
   EXPECT_EQ(observer.Report(), "the other user could not open it: Permission denied");
   EXPECT_EQ(TemporaryFileCalls(writer.Log()), "create 0600, fchmod 0600, write");
