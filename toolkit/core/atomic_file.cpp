@@ -123,8 +123,8 @@ int WriteAll(int fd, std::string_view bytes, std::size_t& written) {
 // grew it; false where that failed, and the file is longer than it was.
 bool CutBack(int fd, off_t earlier_size) {
   struct stat now {};
-  return ::fstat(fd, &now) != 0 || now.st_size == earlier_size ||
-         ::ftruncate(fd, earlier_size) == 0;
+  if (::fstat(fd, &now) == 0 && now.st_size == earlier_size) return true;
+  return ::ftruncate(fd, earlier_size) == 0;
 }
 
 // For a failure that came before a byte of the earlier content changed:
@@ -137,7 +137,8 @@ bool CutBack(int fd, off_t earlier_size) {
 
 // Takes from the file system the room `length` bytes need before a byte of
 // the file changes, so that a full disk (ENOSPC, EDQUOT) or a size limit
-// (EFBIG) refuses the write with the file as it was: throws IOException then.
+// (EFBIG) refuses the write with the file as it was: throws IOException then
+// (IncompleteFileException where room it kept cannot be given back).
 // False where the file system cannot set room aside (EOPNOTSUPP: some network
 // and FUSE file systems). posix_fallocate is no help there: it would write
 // zeros over the file itself to make the room.
@@ -169,6 +170,11 @@ void ExtendBeyondTheEnd(int fd, std::string_view content, off_t earlier_size) {
   if (const int error = WriteAll(fd, content.substr(beyond), written); error != 0) {
     ThrowAsItWas(fd, earlier_size, error);
   }
+  // A network file system (NFS) takes the bytes into memory and meets a full
+  // disk only when they go out: synced now, its refusal still comes before
+  // an earlier byte changes.
+  errno = 0;
+  if (::fdatasync(fd) != 0) ThrowAsItWas(fd, earlier_size, errno != 0 ? errno : EIO);
 }
 
 // Writes the content over the earlier one, cuts the file to its length and
@@ -251,9 +257,8 @@ std::string RandomSuffix(std::mt19937_64& random) {
 // earlier file's rights: a descriptor opened in that moment would read the
 // new lines later. A new file is created 0666, so that the umask, or the
 // folder's default ACL, decides as for any new file; the kernel alone knows
-// which applies, and the umask cannot be read without setting it, for every
-// thread at once; whoever may open it then may read the file once it is in
-// place anyway.
+// which of the two applies, and whoever may open it then may read the file
+// once it is in place anyway.
 class TempFile {
  public:
   TempFile(const fs::path& target, mode_t mode) {

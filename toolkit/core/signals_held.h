@@ -22,7 +22,10 @@ namespace korvanta {
 //   signal the program ignores stays ignored.
 //
 // For the span of a write that must not be cut short: a temporary file that
-// exists, or a file being written over in place.
+// exists, or a file being written over in place. One thread writes at a
+// time (the program writes from its GUI thread alone): the process-wide
+// catch belongs to the outermost holder, and a caught signal is raised again
+// on its thread, so that its handler has run when the holder is gone.
 class SignalsHeld {
  public:
   enum class Ending { kHeld, kLetThrough };
