@@ -131,6 +131,12 @@ class Transformation : public testing::EngineTest {
   }
   std::string Output() const { return testing::ReadBytes(folder.Path() / "out.txt"); }
 
+  // Two points, exact coefficients and an output with earlier content, then
+  // the case's own preparation for the write to fail: gives why the case
+  // cannot be made here, or "".
+  std::string ReadyForAFailedWrite(
+      const std::function<std::string(const testing::TempFolder&)>& prepare);
+
   // The calls one run makes on the results window.
   static std::vector<std::string> RunCalls(const std::string& title,
                                            const std::vector<std::string>& lines) {
@@ -174,6 +180,14 @@ TEST_P(TransformationRuns, WriteTheLinesToTheFileAndTheWindow) {
 
 const Eight kShift{1, 0, 10, 20};
 const Eight kExact{};
+
+std::string Transformation::ReadyForAFailedWrite(
+    const std::function<std::string(const testing::TempFolder&)>& prepare) {
+  LoadPoints("P,100,200\nQ,300,400\n");
+  StoreCoeff(kShift, kExact);
+  ChooseOutput("earlier content\n");
+  return prepare(folder);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, TransformationRuns,
@@ -325,10 +339,7 @@ class TransformationWriteFailures : public Transformation,
 
 TEST_P(TransformationWriteFailures, ShowTheFileAndTheReasonAndLeaveTheResultsWindow) {
   const WriteFailureCase& c = GetParam();
-  LoadPoints("P,100,200\nQ,300,400\n");
-  StoreCoeff(kShift, kExact);
-  ChooseOutput("earlier content\n");
-  if (const std::string why = c.prepare(folder); !why.empty()) GTEST_SKIP() << why;
+  if (const std::string why = ReadyForAFailedWrite(c.prepare); !why.empty()) GTEST_SKIP() << why;
   c.around([&] { engine.ConformalTrans(2); });
 
   const std::string path = engine.OutputFile->Path().string();
@@ -443,10 +454,7 @@ class TransformationUnderASizeLimit : public Transformation,
 
 TEST_P(TransformationUnderASizeLimit, IsRefusedWithTheReasonAndTheProgramGoesOn) {
   const SizeLimitCase& c = GetParam();
-  LoadPoints("P,100,200\nQ,300,400\n");
-  StoreCoeff(kShift, kExact);
-  ChooseOutput("earlier content\n");
-  if (const std::string why = c.prepare(folder); !why.empty()) GTEST_SKIP() << why;
+  if (const std::string why = ReadyForAFailedWrite(c.prepare); !why.empty()) GTEST_SKIP() << why;
 
   const std::string report = testing::InChildProcess([&] {
     rlimit limit{};

@@ -33,8 +33,13 @@ constexpr int kNameAttempts = 100;
 // As the system's own limit on links followed in one path.
 constexpr int kMaxLinkHops = 40;
 
+// The errno of the call that has just failed; EIO where it set none.
+int LastError() {
+  return errno != 0 ? errno : EIO;
+}
+
 [[noreturn]] void ThrowLastError() {
-  ThrowIOException(errno != 0 ? errno : EIO);
+  ThrowIOException(LastError());
 }
 
 fs::path FolderOf(const fs::path& target) {
@@ -111,7 +116,7 @@ int WriteAll(int fd, std::string_view bytes, std::size_t& written) {
     const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
     if (n < 0) {
       if (errno == EINTR) continue;
-      return errno != 0 ? errno : EIO;
+      return LastError();
     }
     if (n == 0) return EIO;
     written += static_cast<std::size_t>(n);
@@ -150,7 +155,7 @@ bool Reserve(int fd, off_t earlier_size, off_t length) {
     result = ::fallocate(fd, 0, 0, length);
   } while (result != 0 && errno == EINTR);
   if (result == 0) return true;
-  const int error = errno != 0 ? errno : EIO;
+  const int error = LastError();
   if (error == EOPNOTSUPP || error == ENOSYS) return false;
   // Some file systems (ext4) keep the room they found before the rest ran
   // out, and the file grows by that many zeros: they go again.
@@ -174,7 +179,7 @@ void ExtendBeyondTheEnd(int fd, std::string_view content, off_t earlier_size) {
   // disk only when they go out: synced now, its refusal still comes before
   // an earlier byte changes.
   errno = 0;
-  if (::fdatasync(fd) != 0) ThrowAsItWas(fd, earlier_size, errno != 0 ? errno : EIO);
+  if (::fdatasync(fd) != 0) ThrowAsItWas(fd, earlier_size, LastError());
 }
 
 // Writes the content over the earlier one, cuts the file to its length and
@@ -203,16 +208,16 @@ void WriteRegularInPlace(OpenFile file, std::string_view content) {
   errno = 0;
   if (error == 0) {
     if (::ftruncate(fd, length) != 0) {
-      error = errno != 0 ? errno : EIO;
+      error = LastError();
     } else if (length < earlier_size) {
       changed = true;
     }
   }
   errno = 0;
-  if (error == 0 && ::fsync(fd) != 0) error = errno != 0 ? errno : EIO;
+  if (error == 0 && ::fsync(fd) != 0) error = LastError();
   if (error != 0 && !changed) ThrowAsItWas(fd, earlier_size, error);
   errno = 0;
-  if (file.fd.Close() != 0 && error == 0) error = errno != 0 ? errno : EIO;
+  if (file.fd.Close() != 0 && error == 0) error = LastError();
   if (error == 0) return;
   throw IncompleteFileException(error, std::strerror(error));
 }
@@ -222,7 +227,7 @@ void WriteThrough(OpenFile file, std::string_view content) {
   std::size_t written = 0;
   int error = WriteAll(file.fd.Get(), content, written);
   errno = 0;
-  if (file.fd.Close() != 0 && error == 0) error = errno != 0 ? errno : EIO;
+  if (file.fd.Close() != 0 && error == 0) error = LastError();
   if (error == 0) return;
   if (written == 0) ThrowIOException(error);
   throw IncompleteFileException(error, std::strerror(error));
